@@ -1,0 +1,51 @@
+# Two commands are all a new user needs:
+#   make run    install missing packages, build (Release), start the game
+#   make test   install missing packages, build, run the whole test suite
+#
+# Other targets: make build, make bench, make fuzz, make format, make clean.
+# SANITIZE=1 builds with AddressSanitizer and UBSan in a separate folder.
+
+SANITIZE ?= 0
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-asan
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJW_SANITIZE=ON -DJW_BUILD_BENCH=OFF
+else
+BUILD_DIR ?= build
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Release
+endif
+
+.PHONY: run test build deps bench fuzz format clean
+
+deps:
+	@./scripts/install-deps
+
+$(BUILD_DIR)/CMakeCache.txt:
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+
+build: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD_DIR)/bin/jadewind ]; then \
+	  $(BUILD_DIR)/bin/jadewind; \
+	else \
+	  echo "The game window is not built yet; showing the game catalog instead:"; \
+	  $(BUILD_DIR)/bin/jadewind-tool catalog; \
+	fi
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/bin/jw_bench
+
+fuzz: deps
+	./scripts/run-fuzz
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan build-fuzz

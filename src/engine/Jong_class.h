@@ -1,0 +1,82 @@
+// TMahJong_Base: all the data of one engine object.
+//
+// The playing engine, and the private engines of the previews, are each one
+// TMahJong_interface (derived from TMahJong_graphic, derived from this class).
+// The data is composed of small value types that carry their own rules (the
+// board, the layout rules, the selection slots, the catalog); this class ties
+// them to the running game and reports failures through the Host.
+#pragma once
+
+#include <string>
+
+#include "engine/Board.h"
+#include "engine/Faces.h"
+#include "engine/GameCatalog.h"
+#include "engine/LayoutRules.h"
+#include "engine/ScoreType.h"
+#include "engine/SelectionSlots.h"
+
+namespace jw {
+
+class Host;
+
+// What the engine is doing, which decides how removed tiles are marked and
+// which operations are allowed.
+enum class EngineMode { Idle, Playing, Editing, Preview };
+
+class TMahJong_Base {
+public:
+    explicit TMahJong_Base(Host& host);
+
+    TMahJong_Base(const TMahJong_Base&) = delete;
+    TMahJong_Base& operator=(const TMahJong_Base&) = delete;
+
+    Host& host;
+    Board board;
+    LayoutRules rules;
+    SelectionSlots selection;
+    GameCatalog catalog;
+
+    EngineMode mode = EngineMode::Idle;
+    GameId gameId = 0;
+    std::string gameNumber;  // 13 decimal digits
+    std::string gameName;
+    std::string scoreType{kScoreTypeMahJong};
+
+    FaceRules CurrentFaceRules() const {
+        return {rules.faceDown != 0, rules.faceless != 0};
+    }
+
+    // The free-tile rule under the layout's remove rule.
+    bool IsTileFree(int level, int column, int row, bool coverOnly) const {
+        return board.IsTileFree(level, column, row, coverOnly, rules.removeRule);
+    }
+    FaceIndex FaceOfTile(TileId id) const { return FaceOf(id, CurrentFaceRules()); }
+    MatchGroup MatchGroupOfTile(int tileIdOrAnchor) const {
+        return MatchGroupOf(tileIdOrAnchor, CurrentFaceRules());
+    }
+
+    // Places a tile; without an id the next one from the id counter is used.
+    void PlaceTile(int level, int column, int row, TileId id = 0);
+
+    // Removes the tile anchored at the position (only when playing or
+    // editing; otherwise "Error FNDTA1" is reported and nothing changes).
+    bool RemoveTileAt(int level, int column, int row, bool onlyIfFree);
+    // Removes the tile with the given anchor code (only when playing or
+    // editing; otherwise "Error DTNM01").
+    bool RemoveTileByCode(CellCode anchorCode);
+
+    // The editor's placement test, including the limit of 432 tiles, which is
+    // reported as "Cannot add another Tile. Max number of Tiles exist.".
+    bool EditorMayPlace(int level, int column, int row, int visibleColumns, int visibleRows);
+
+    // Empties the board, its counts and the selection slots.
+    void ClearBoard();
+
+private:
+    Removal CurrentRemoval() const {
+        return mode == EngineMode::Editing ? Removal::Erase : Removal::MarkRemoved;
+    }
+};
+
+}  // namespace jw
