@@ -7,7 +7,9 @@
 // them to the running game and reports failures through the Host.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/Board.h"
 #include "engine/Faces.h"
@@ -19,6 +21,22 @@
 namespace jw {
 
 class Host;
+class ResourceStore;
+class SettingsStore;
+
+// The counters of a game that files carry along with the board.
+struct GameCounters {
+    int matchesMade = 0;
+    int undoCount = 0;
+    std::int64_t undoPenaltyTotal = 0;
+    int redoCount = 0;
+    std::int64_t redoPenaltyTotal = 0;
+    int suggestCount = 0;
+    std::int64_t suggestPenaltyTotal = 0;
+    int shuffleCount = 0;
+    std::int64_t shufflePenaltyTotal = 0;
+    std::int64_t rawScore = 0;
+};
 
 // What the engine is doing, which decides how removed tiles are marked and
 // which operations are allowed.
@@ -32,6 +50,12 @@ public:
     TMahJong_Base& operator=(const TMahJong_Base&) = delete;
 
     Host& host;
+    // Where built-in layouts and artwork come from, and the player's settings;
+    // both may be absent (a preview without settings, a test).
+    const ResourceStore* resources = nullptr;
+    SettingsStore* settings = nullptr;
+    std::string dataFolder;  // ends in '/'
+
     Board board;
     LayoutRules rules;
     SelectionSlots selection;
@@ -42,6 +66,10 @@ public:
     std::string gameNumber;  // 13 decimal digits
     std::string gameName;
     std::string scoreType{kScoreTypeMahJong};
+    std::string playerName;
+    GameCounters counters;
+    bool madeInEditor = false;   // the layout was made or opened in the layout editor
+    bool layoutChanged = false;  // the editor has unsaved changes
 
     FaceRules CurrentFaceRules() const {
         return {rules.faceDown != 0, rules.faceless != 0};
