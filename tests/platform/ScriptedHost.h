@@ -1,0 +1,101 @@
+// A Host for tests: records everything the code under test asks of the
+// outside world and answers from scripts.
+//
+// - Messages are recorded (kind, text, buttons) and answered from `answers`;
+//   when the queue is empty the answer is Ok for OK and OK/Cancel boxes and
+//   Yes for Yes/No and Yes/No/Cancel boxes.
+// - Advice windows are recorded and answered from `adviceAnswers` (default:
+//   OK, box not ticked).
+// - The clocks stand still unless a test moves them; Wait() advances the
+//   monotonic clock by the time waited when `waitAdvancesClock` is set.
+// - Random() draws from a std::mt19937 seeded with a fixed value (see
+//   SeedRandom), or from `randomValues` while that queue is not empty.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/Host.h"
+
+namespace jw::test {
+
+struct RecordedMessage {
+    MessageKind kind;
+    std::string text;
+    MessageButtons buttons;
+};
+
+struct RecordedAdvice {
+    bool confirmation = false;  // ConfirmAdviceWindow rather than ShowAdviceWindow
+    std::string text;
+    int picture = 0;            // ShowAdviceWindow only
+    bool cancelWanted = false;  // ConfirmAdviceWindow only
+};
+
+class ScriptedHost : public Host {
+  public:
+    static constexpr std::uint32_t kDefaultSeed = 20070101u;
+
+    ScriptedHost();
+
+    MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
+                              MessageButtons buttons) override;
+    AdviceAnswer ShowAdviceWindow(const std::string& text, int picture) override;
+    AdviceAnswer ConfirmAdviceWindow(const std::string& text, bool cancelWanted) override;
+
+    void Wait(int milliseconds) override;
+    void Beep() override { ++beeps; }
+
+    LocalTime Now() override { return now; }
+    std::int64_t MonotonicMs() override { return monotonicMs; }
+    // A value in 0 .. range-1 (0 when range < 1): the next scripted value
+    // reduced modulo range, else the generator's next output modulo range.
+    int Random(int range) override;
+
+    ScreenInfo Screen() override { return screen; }
+    void SetBusy(bool value) override;
+
+    void PlaySound(const std::string& name) override { sounds.push_back(name); }
+    void StopSound() override { ++soundStops; }
+
+    void RefreshStatusBar() override { ++statusBarRefreshes; }
+    void RefreshTitle() override { ++titleRefreshes; }
+    void RefreshMenus() override { ++menuRefreshes; }
+    void RefreshBoard() override { ++boardRefreshes; }
+
+    // Restarts the random generator with `seed`.
+    void SeedRandom(std::uint32_t seed) { generator.seed(seed); }
+    // The texts of all recorded messages, in order.
+    std::vector<std::string> MessageTexts() const;
+
+    // Scripts.
+    std::deque<MessageAnswer> answers;
+    std::deque<AdviceAnswer> adviceAnswers;
+    std::deque<int> randomValues;
+    LocalTime now;
+    std::int64_t monotonicMs = 0;
+    bool waitAdvancesClock = true;
+    ScreenInfo screen;
+
+    // Records.
+    std::vector<RecordedMessage> messages;
+    std::vector<RecordedAdvice> advices;
+    std::vector<int> waits;
+    std::vector<std::string> sounds;
+    std::vector<bool> busyChanges;
+    bool busy = false;
+    int beeps = 0;
+    int soundStops = 0;
+    int statusBarRefreshes = 0;
+    int titleRefreshes = 0;
+    int menuRefreshes = 0;
+    int boardRefreshes = 0;
+
+  private:
+    std::mt19937 generator;
+};
+
+}  // namespace jw::test
