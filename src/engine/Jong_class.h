@@ -17,6 +17,7 @@
 #include "engine/LayoutRules.h"
 #include "engine/ScoreType.h"
 #include "engine/SelectionSlots.h"
+#include "engine/UndoRecord.h"
 
 namespace jw {
 
@@ -68,6 +69,8 @@ public:
     std::string scoreType{kScoreTypeMahJong};
     std::string playerName;
     GameCounters counters;
+    UndoStack undoStack;  // records of the moves and shuffles made, newest last
+    UndoStack redoStack;  // records taken back by undo, newest last
     bool madeInEditor = false;   // the layout was made or opened in the layout editor
     bool layoutChanged = false;  // the editor has unsaved changes
 
