@@ -46,10 +46,21 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (path.empty()) {
         return false;
     }
-    const fs::path target(path);
+    fs::path target(path);
     if (!target.has_filename()) {
         return false;
     }
+    // Through a symbolic link the file it points to is replaced, so the link
+    // the user made stays in place.
+    std::error_code error;
+    if (fs::is_symlink(fs::symlink_status(target, error))) {
+        const fs::path resolved = fs::weakly_canonical(target, error);
+        if (error) {
+            return false;
+        }
+        target = resolved;
+    }
+    const std::string targetPath = target.string();
     const fs::path folder = target.parent_path();
 
     // The temporary file lives beside the target so the rename stays on one
@@ -63,14 +74,14 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     // A replaced file keeps its permission bits; a new one gets the usual 0644.
     mode_t mode = 0644;
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (::stat(targetPath.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
         mode = old.st_mode & 07777;
     }
 
     bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok) {
-        ok = std::rename(pattern.c_str(), path.c_str()) == 0;
+        ok = std::rename(pattern.c_str(), targetPath.c_str()) == 0;
     }
     if (!ok) {
         ::unlink(pattern.c_str());

@@ -61,6 +61,17 @@ TEST(SaveFileTest, FailureLeavesOldContentsAndNoTemporaryFile) {
     EXPECT_FALSE(WriteFileAtomically("", "x"));
 }
 
+TEST(SaveFileTest, WritesThroughASymbolicLink) {
+    TempFolder temp;
+    fs::create_directories(temp / "real");
+    ASSERT_TRUE(WriteFileAtomically(temp / "real/cnfg.dat", "old"));
+    fs::create_symlink(temp / "real/cnfg.dat", temp / "link.dat");
+    ASSERT_TRUE(WriteFileAtomically(temp / "link.dat", "new"));
+    EXPECT_TRUE(fs::is_symlink(temp / "link.dat"));
+    EXPECT_EQ(ReadFileBytes(temp / "real/cnfg.dat", 100), "new");
+    EXPECT_EQ(CountEntries(temp / "real"), 1);
+}
+
 TEST(SaveFileTest, LinesEndInCrLf) {
     TempFolder temp;
     const std::string path = temp / "lines.dat";

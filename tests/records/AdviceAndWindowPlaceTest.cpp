@@ -21,6 +21,9 @@ class SettingsAdviceTest : public ::testing::Test {
     ScriptedHost host;
 };
 
+// The window-place helpers keep their values in the same file.
+using SettingsWindowPlaceTest = SettingsAdviceTest;
+
 TEST_F(SettingsAdviceTest, ShowAdviceUntilTheBoxIsTicked) {
     ShowAdvice(host, settings, "Low colours", kMsgScreenUnder256Colors, 0);
     ASSERT_EQ(host.advices.size(), 1u);
@@ -60,7 +63,7 @@ TEST_F(SettingsAdviceTest, ConfirmAdviceAnswersAndRemembersTheTick) {
     EXPECT_EQ(host.advices.size(), 2u);
 }
 
-TEST_F(SettingsAdviceTest, WindowPlaceRoundTripsAndDefaults) {
+TEST_F(SettingsWindowPlaceTest, WindowPlaceRoundTripsAndDefaults) {
     const ScreenInfo screen{1024, 768, 24};
     WindowPlace place = LoadWindowPlace(settings, screen, kFormInfoGame, 300, 200);
     EXPECT_EQ(place.left, -1);
@@ -77,7 +80,7 @@ TEST_F(SettingsAdviceTest, WindowPlaceRoundTripsAndDefaults) {
     EXPECT_TRUE(place.visible);
 }
 
-TEST_F(SettingsAdviceTest, WindowPlaceIsPulledBackOntoTheScreen) {
+TEST_F(SettingsWindowPlaceTest, WindowPlaceIsPulledBackOntoTheScreen) {
     const ScreenInfo screen{1024, 768, 24};
     // A third of 301 x 200 is 100 x 66: at least that much stays visible.
     SaveWindowPlace(settings, kFormInfoLegendMahJong, 924, false, 702);
