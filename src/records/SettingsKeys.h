@@ -13,6 +13,8 @@
 
 #include <string_view>
 
+#include "engine/ScoreType.h"
+
 namespace jw {
 
 // ---------------------------------------------------------------------------
@@ -38,8 +40,6 @@ inline constexpr std::string_view kDefUserDefault = "";
 
 // Game family of the last chosen game: "01" MahJong type, "02" Matching type.
 inline constexpr std::string_view kKeyScoreType = "Score_Type";
-inline constexpr std::string_view kScoreTypeMahJong = "01";
-inline constexpr std::string_view kScoreTypeMatching = "02";
 inline constexpr std::string_view kDefScoreType = kScoreTypeMahJong;
 
 inline constexpr std::string_view kKeyGame = "Game";

@@ -1,0 +1,280 @@
+#include "shell/ui/J_Main.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "shell/ui/BoardView.h"
+
+namespace jw {
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Designed widths of the status-bar panels.
+constexpr std::array<int, 7> kPanelWidths = {95, 105, 65, 95, 82, 150, 50};
+
+}  // namespace
+
+TfrmJMain::TfrmJMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmJMain"));
+    setWindowTitle(Text(WindowTitle(false, "", false, "")));
+    boardView = new BoardView(this);
+    setCentralWidget(boardView);
+    BuildActions();
+    BuildMenus();
+    BuildToolbars();
+    BuildStatusBar();
+    ShowPlayingBars(true);
+    clockTimer = new QTimer(this);
+    clockTimer->setInterval(1000);
+    connect(clockTimer, &QTimer::timeout, this, [this] {
+        if (onTimer) {
+            onTimer();
+        }
+    });
+    clockTimer->start();
+}
+
+void TfrmJMain::BuildActions() {
+    for (const CommandInfo& info : AllCommands()) {
+        auto* action = new QAction(Text(ReplaceCaptionPlaceholders(info.caption)), this);
+        action->setObjectName(QString::fromLatin1(info.component));
+        if (info.shortcut[0] != '\0') {
+            action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        action->setCheckable(info.checkable);
+        action->setEnabled(false);
+        const CommandId id = info.id;
+        connect(action, &QAction::triggered, this, [this, id] { Run(id); });
+        actions[id] = action;
+    }
+    // The pop-up's shortcuts are the menu's own; only one action may own them.
+    for (CommandId popUp : {CommandId::PausePopUp, CommandId::QuitGamePopUp}) {
+        actions[popUp]->setShortcut(QKeySequence());
+    }
+}
+
+QAction* TfrmJMain::Action(CommandId id) const {
+    const auto found = actions.find(id);
+    return found == actions.end() ? nullptr : found->second;
+}
+
+void TfrmJMain::AddEntries(QWidget* container, const std::vector<MenuEntry>& entries) {
+    auto* menu = qobject_cast<QMenu*>(container);
+    auto* bar = qobject_cast<QToolBar*>(container);
+    for (const MenuEntry& entry : entries) {
+        switch (entry.kind) {
+            case MenuEntry::Kind::Separator:
+                if (menu != nullptr) {
+                    menu->addSeparator();
+                } else if (bar != nullptr) {
+                    bar->addSeparator();
+                }
+                break;
+            case MenuEntry::Kind::Command:
+                if (menu != nullptr) {
+                    menu->addAction(actions[entry.command]);
+                } else if (bar != nullptr) {
+                    bar->addAction(actions[entry.command]);
+                }
+                break;
+            case MenuEntry::Kind::SubMenu:
+                if (menu != nullptr) {
+                    QMenu* sub = menu->addMenu(actions[entry.command]->text());
+                    sub->setObjectName(QString::fromLatin1(Command(entry.command).component));
+                    AddEntries(sub, entry.children);
+                }
+                break;
+        }
+    }
+}
+
+void TfrmJMain::BuildMenus() {
+    for (const MenuInfo& info : MainMenus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(info.caption));
+        menu->setObjectName(QString::fromLatin1(info.component));
+        AddEntries(menu, info.entries);
+        mainMenus.push_back(menu);
+        if (std::string(info.component) == "mnuFavorites") {
+            favoritesMenu = menu;
+        }
+    }
+    for (const MenuInfo& info : LayoutEditorMenus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(info.caption));
+        menu->setObjectName(QString::fromLatin1(info.component));
+        AddEntries(menu, info.entries);
+        editorMenus.push_back(menu);
+    }
+    playAreaMenu = new QMenu(this);
+    playAreaMenu->setObjectName(QStringLiteral("popMain"));
+    AddEntries(playAreaMenu, PlayAreaPopUp());
+}
+
+void TfrmJMain::BuildToolbars() {
+    standardBar = addToolBar(QString::fromLatin1(kBarNames[1]));
+    editorBar = addToolBar(QString::fromLatin1(kBarNames[3]));
+    for (QToolBar* bar : {standardBar, editorBar}) {
+        bar->setObjectName(QString::fromLatin1(bar == standardBar ? "Standard" : "LayoutEditor"));
+        bar->setMovable(false);
+        bar->setFloatable(false);
+        bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        bar->setIconSize(QSize(24, 24));
+        bar->toggleViewAction()->setEnabled(false);
+    }
+    AddEntries(standardBar, StandardToolbar());
+    AddEntries(editorBar, LayoutEditorToolbar());
+    // Large buttons carry their own short captions; some show only their image.
+    for (const CommandInfo& info : AllCommands()) {
+        if (!info.onToolbar) {
+            continue;
+        }
+        QAction* action = actions[info.id];
+        action->setIconText(QString::fromLatin1(info.toolbarCaption));
+        const bool editorCommand = std::string(info.component).rfind("mnuLayout_", 0) == 0;
+        QToolBar* bar = editorCommand ? editorBar : standardBar;
+        auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+        if (button != nullptr && info.toolbarCaption[0] == '\0') {
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        }
+    }
+}
+
+void TfrmJMain::BuildStatusBar() {
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        panels[i] = new QLabel(this);
+        panels[i]->setMinimumWidth(kPanelWidths[i]);
+        panels[i]->setContentsMargins(3, 0, 3, 0);
+        statusBar()->addWidget(panels[i], i + 1 == panels.size() ? 1 : 0);
+    }
+    SetStatusTexts(StatusTexts{});
+}
+
+void TfrmJMain::SetStatusTexts(const StatusTexts& texts) {
+    SetStatusPanel(0, texts.score);
+    SetStatusPanel(1, texts.time);
+    SetStatusPanel(2, texts.tiles);
+    SetStatusPanel(3, texts.matches);
+    SetStatusPanel(4, texts.value);
+    SetStatusPanel(5, texts.player);
+}
+
+void TfrmJMain::SetStatusPanel(int panel, const std::string& text) {
+    if (panel >= 0 && panel < static_cast<int>(panels.size())) {
+        panels[static_cast<std::size_t>(panel)]->setText(Text(text));
+    }
+}
+
+void TfrmJMain::SetHandler(CommandId id, std::function<void()> handler) {
+    handlers[id] = std::move(handler);
+    SetCommandEnabled(id, static_cast<bool>(handlers[id]));
+}
+
+void TfrmJMain::SetCommandEnabled(CommandId id, bool enabled) {
+    if (QAction* action = Action(id)) {
+        action->setEnabled(enabled && handlers.count(id) != 0 && handlers[id]);
+    }
+}
+
+bool TfrmJMain::IsCommandDown(CommandId id) const {
+    const QAction* action = Action(id);
+    return action != nullptr && action->isChecked();
+}
+
+void TfrmJMain::SetCommandDown(CommandId id, bool down) {
+    if (QAction* action = Action(id)) {
+        const QSignalBlocker blocker(action);
+        action->setChecked(down);
+    }
+}
+
+void TfrmJMain::Run(CommandId id) {
+    const auto found = handlers.find(id);
+    if (found != handlers.end() && found->second) {
+        found->second();
+    }
+}
+
+void TfrmJMain::ShowPlayingBars(bool playingNow) {
+    playing = playingNow;
+    for (QMenu* menu : mainMenus) {
+        menu->menuAction()->setVisible(playing);
+    }
+    for (QMenu* menu : editorMenus) {
+        menu->menuAction()->setVisible(!playing);
+    }
+    standardBar->setVisible(playing);
+    editorBar->setVisible(!playing);
+    if (playing && isFullScreen()) {
+        menuBar()->setVisible(false);
+    } else {
+        menuBar()->setVisible(true);
+    }
+}
+
+void TfrmJMain::ApplyFullScreenBars(bool fullScreen) {
+    menuBar()->setVisible(!fullScreen || !playing);
+    standardBar->setVisible(playing);
+}
+
+void TfrmJMain::ShowPlayAreaMenu(const QPoint& globalPos) {
+    playAreaMenu->popup(globalPos);
+}
+
+void TfrmJMain::SetFavorites(const std::vector<FavoriteItem>& items,
+                             const std::function<void(int)>& startGame) {
+    for (QAction* action : favoriteActions) {
+        favoritesMenu->removeAction(action);
+        action->deleteLater();
+    }
+    favoriteActions.clear();
+    if (items.empty()) {
+        return;
+    }
+    favoriteActions.push_back(favoritesMenu->addSeparator());
+    QMenu* container = favoritesMenu;
+    for (const FavoriteItem& item : items) {
+        if (item.folder) {
+            container = favoritesMenu->addMenu(Text(item.caption));
+            favoriteActions.push_back(container->menuAction());
+            continue;
+        }
+        if (item.toRoot) {
+            container = favoritesMenu;
+        }
+        QAction* action = container->addAction(Text(item.caption));
+        const int id = item.gameId;
+        connect(action, &QAction::triggered, this, [startGame, id] { startGame(id); });
+        if (container == favoritesMenu) {
+            favoriteActions.push_back(action);
+        }
+    }
+}
+
+void TfrmJMain::closeEvent(QCloseEvent* event) {
+    if (onCloseRequest && !onCloseRequest()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void TfrmJMain::keyPressEvent(QKeyEvent* event) {
+    if (onKeyPress && onKeyPress(event)) {
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace jw

@@ -1,0 +1,58 @@
+// The game's Host on Qt: message boxes, advice windows, waits that keep the
+// window responsive, the clocks, the random generator and the screen.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <functional>
+
+#include "platform/Host.h"
+
+class QWidget;
+
+namespace jw {
+
+class QtHost : public Host {
+  public:
+    QtHost();
+
+    // The window that owns the message boxes (may change during the run).
+    void SetOwner(QWidget* owner) { this->owner = owner; }
+
+    // Sound playback is handed to the sound player once it exists.
+    std::function<void(const std::string&)> soundPlayer;
+    std::function<void()> soundStopper;
+    // Refresh requests, connected by the main window.
+    std::function<void()> onRefreshStatusBar;
+    std::function<void()> onRefreshTitle;
+    std::function<void()> onRefreshMenus;
+    std::function<void()> onRefreshBoard;
+
+    MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
+                              MessageButtons buttons) override;
+    AdviceAnswer ShowAdviceWindow(const std::string& text, int picture) override;
+    AdviceAnswer ConfirmAdviceWindow(const std::string& text, bool cancelWanted) override;
+    void Wait(int milliseconds) override;
+    void Beep() override;
+    LocalTime Now() override;
+    std::int64_t MonotonicMs() override;
+    int Random(int range) override;
+    ScreenInfo Screen() override;
+    void SetBusy(bool busy) override;
+    void PlaySound(const std::string& name) override;
+    void StopSound() override;
+    void RefreshStatusBar() override;
+    void RefreshTitle() override;
+    void RefreshMenus() override;
+    void RefreshBoard() override;
+
+  private:
+    QWidget* owner = nullptr;
+    QElapsedTimer monotonic;
+    QRandomGenerator random;
+};
+
+// Turns the game's carriage returns into line breaks for Qt's labels.
+QString MessageText(const std::string& text);
+
+}  // namespace jw
