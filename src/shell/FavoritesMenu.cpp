@@ -1,0 +1,32 @@
+#include "shell/FavoritesMenu.h"
+
+#include "engine/FixedText.h"
+#include "platform/SettingsStore.h"
+
+namespace jw {
+
+std::vector<FavoriteMenuItem> ReadFavoriteMenu(const SettingsStore& settings) {
+    std::vector<FavoriteMenuItem> items;
+    // A missing key reads as this text, which no stored entry can equal.
+    static constexpr std::string_view kMissing = "\x01missing";
+    for (int index = 0; index <= 9999; ++index) {
+        const std::string key = "Game" + FormatFixed(index, 4);
+        const std::string value = settings.ReadString("Favorite Games", key, kMissing);
+        if (value == kMissing) {
+            break;
+        }
+        const auto id = ParseInteger(Columns(value, 3, 5));
+        if (!id) {
+            continue;
+        }
+        FavoriteMenuItem item;
+        item.gameId = static_cast<int>(*id);
+        item.folder = item.gameId < 0;
+        item.toRoot = ParseInteger(Columns(value, 1, 2)) == 1;
+        item.caption = std::string(TrimRight(Columns(value, 8, 50)));
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+}  // namespace jw
