@@ -1,0 +1,35 @@
+// Writing the generated pictures in the kinds the resource library stores.
+#pragma once
+
+#include <QDir>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace artgen {
+
+// Writes a 24-bit uncompressed bitmap (bottom-up rows padded to 4 bytes).
+bool WriteBmp24(const QImage& image, const QString& path);
+
+// Writes `OUTDIR/<KIND>/<NAME>.<ext>` and remembers every "KIND/NAME" written.
+class ResourceWriter {
+  public:
+    explicit ResourceWriter(const QString& outDir);
+
+    bool Bitmap(const QString& name, const QImage& image);
+    bool Jpeg(const QString& name, const QImage& image);
+
+    const QStringList& Written() const { return written; }
+    const QString& Error() const { return error; }
+
+  private:
+    QString PathFor(const QString& kind, const QString& name, const QString& ext);
+
+    QDir root;
+    QStringList written;
+    QString error;
+};
+
+inline constexpr int kJpegQuality = 92;
+
+}  // namespace artgen
