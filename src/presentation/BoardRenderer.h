@@ -1,0 +1,168 @@
+// The board renderer: turns the engine's board into the BoardImage and keeps
+// it up to date.
+//
+// Everything is composed in memory: the full redraw paints the background
+// and every tile in draw order (levels up, rows down, columns right), with
+// the tiles' sides, bevels and shadows; single-tile changes use the local
+// redraw, which repaints one tile's area and punches holes where tiles in
+// front of it lie, so that they stay untouched. The window only receives
+// finished rectangles through a BoardWindow.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "engine/BoardPainter.h"
+#include "engine/Jong_class_graphic.h"
+#include "presentation/BoardGrid.h"
+#include "presentation/BoardWindow.h"
+#include "presentation/Image.h"
+#include "presentation/TileSet.h"
+
+namespace jw {
+
+class ResourceStore;
+
+// Colours of the board's special looks.
+inline constexpr Pixel kEditorBackground = Rgb(10, 84, 35);
+inline constexpr Pixel kEditorGrid = Rgb(96, 96, 96);
+inline constexpr Pixel kPreviewTop = Rgb(217, 227, 253);
+inline constexpr Pixel kPreviewBottom = Rgb(73, 134, 194);
+inline constexpr Pixel kPauseTop = Rgb(0, 128, 0);
+inline constexpr Pixel kPauseKey = Rgb(0, 128, 0);
+inline constexpr int kShadowAmount = 50;
+
+// The selected look of one channel: stretched around 127 by 80, then
+// darkened by 120 / 255 of itself.
+int SelectedChannel(int e);
+
+class BoardRenderer : public BoardPainter {
+  public:
+    // Attaches itself as the engine's painter. `addOns` are the add-on tile
+    // libraries (may be absent).
+    explicit BoardRenderer(TMahJong_graphic& engine, const ResourceStore* addOns = nullptr);
+    ~BoardRenderer() override;
+    BoardRenderer(const BoardRenderer&) = delete;
+    BoardRenderer& operator=(const BoardRenderer&) = delete;
+
+    // The window the board is shown in (may be absent).
+    void SetWindow(BoardWindow* target) { window = target; }
+    // The board area: recomputes the grid and resizes the BoardImage. The
+    // BackgroundImage is made again on the next redraw.
+    void SetArea(const GridArea& area);
+    // Whether the main window is in full-screen mode (automatic size letter).
+    bool fullScreen = false;
+
+    // Loads a tile set (see LoadTileSet in TileSet.h), then recomputes the
+    // grid. A set number below 1 reloads the current set.
+    bool LoadTileSet(int setNumber, char sizeLetter);
+    // Starts from a choice without loading: what the settings said at start.
+    void SetTileSetChoice(const TileSetChoice& choice) { tiles.choice = choice; }
+    // The tile geometry of a size letter without loading pictures, then the
+    // grid (used while searching for a size that fits).
+    void RecomputeGeometry(char sizeLetter);
+    void ComputeGrid();
+
+    // BoardPainter.
+    void RedrawBoard() override;
+    void RedrawTile(BoardPos pos, TileRedraw mode, bool copyToWindow) override;
+    bool FitLayout(bool automatic, bool recompute, bool tryToFit) override;
+    void RestoreUserSize() override;
+    std::optional<BoardPos> TileAt(int x, int y) override;
+
+    // Background, then all tiles unless paused.
+    void FullRedraw();
+    // Copies the BoardImage to the window (in the editor, with the pointer
+    // frame at the editor's cursor).
+    void Paint();
+    // Redraws the (W + 2D) x (H + 2D) area of the tile anchored at `pos` in
+    // the BoardImage and returns it; with `copyToWindow` also shows it.
+    Rect LocalRedraw(BoardPos pos, TileRedraw mode, bool shadows, bool copyToWindow);
+
+    // Highlights the tile under the pointer, remembering what it covered.
+    void HoverOn(BoardPos pos);
+    // Puts the remembered pixels back.
+    void HoverOff();
+    // Draws a tile whole, straight onto the window (Ctrl + right button);
+    // false when peeking is off or the game is face down.
+    bool Peek(BoardPos pos);
+    // Repaints the peeked tile's rectangle from the BoardImage.
+    void PeekOff();
+
+    // The pause screen: gradient, then the two pause pictures on the window.
+    void PauseOn();
+    // One 80 ms step of the moving picture.
+    void PauseTick();
+    // Leaves the pause and redraws everything.
+    void PauseOff();
+    // Ticks every 80 ms (through the Host's wait) until PauseOff is called.
+    void RunPause();
+    bool Paused() const { return paused; }
+
+    // Makes the BackgroundImage when it is empty or when forced.
+    void RefreshBackground(bool force);
+    // Makes the background of the board area; the default background unless
+    // replaced (the background chooser plugs in here).
+    std::function<void(Image& target, int width, int height)> makeBackground;
+
+    const Image& BoardImage() const { return board; }
+    const Image& BackgroundImage() const { return background; }
+    const TileSet& Tiles() const { return tiles; }
+    const BoardGrid& Grid() const { return grid; }
+    const TileGeometry& Geometry() const { return tiles.geometry; }
+    int HighestLevelDrawn() const { return highestLevelDrawn; }
+
+    std::optional<BoardPos> editorCursor;  // where the editor's pointer frame is drawn
+    std::optional<char> rememberedSize;    // the player's size while a smaller one is used
+
+  private:
+    bool Editing() const { return engine.mode == EngineMode::Editing; }
+    bool Preview() const { return engine.mode == EngineMode::Preview; }
+    bool FaceDownGame() const { return engine.rules.faceDown != 0; }
+    bool IsSelected(CellCode code) const;
+    bool EmptyForShadow(int level, int column, int row) const;
+    TileSetContext Context();
+
+    // Composes a tile into the tile buffer: body variant by TileId mod 3,
+    // then its face (or the blank face); in the editor the body alone.
+    const Image& Compose(CellCode code, bool blankFace);
+    const Image& ComposeSelected(CellCode code);
+    const Image& ComposeHighlighted(CellCode code);
+    void DrawTile(BoardPos pos, CellCode code);
+    void DrawShadows(Image& target, int x, int y, BoardPos pos);
+    void DrawEditorGrid();
+    void Present(Rect area);
+    TileGeometry GeometryNow() const { return tiles.geometry; }
+
+    TMahJong_graphic& engine;
+    const ResourceStore* addOns;
+    BoardWindow* window = nullptr;
+    GridArea area;
+    BoardGrid grid;
+    TileSet tiles;
+    Image board;
+    Image background;
+    std::array<CellCode, 4> selectedCodes{};
+    int highestLevelDrawn = 0;
+    bool paused = false;
+
+    // Hover and peek.
+    std::optional<BoardPos> hoverPos;
+    Image hoverSaved;
+    Point hoverAt;
+    std::optional<Rect> peekArea;
+
+    // Pause pictures and the moving one's state.
+    Image pause1;
+    Image pause2;
+    int pauseX = 0;
+    int pauseY = 0;
+    int pauseX2 = 0;
+    int pauseY2 = 0;
+    int pauseCentre = 0;
+    int pauseSwing = 0;
+    int pauseStep = 3;
+};
+
+}  // namespace jw
