@@ -8,12 +8,31 @@ Board::Board() : cells(static_cast<std::size_t>(kBoardLevels) * kBoardColumns * 
 
 void Board::Clear() {
     std::fill(cells.begin(), cells.end(), 0);
+    occupiedStale = true;
     tileCount = 0;
     tilesLeft = 0;
     levels = 0;
     perLevel.fill(0);
     idCounter = 0;
     ResetScanBounds();
+}
+
+const std::vector<BoardPos>& Board::OccupiedCells() const {
+    if (occupiedStale) {
+        occupied.clear();
+        std::size_t index = 0;
+        for (int level = 1; level <= kBoardLevels; ++level) {
+            for (int column = 1; column <= kBoardColumns; ++column) {
+                for (int row = 1; row <= kBoardRows; ++row, ++index) {
+                    if (cells[index] != 0) {
+                        occupied.push_back({level, column, row});
+                    }
+                }
+            }
+        }
+        occupiedStale = false;
+    }
+    return occupied;
 }
 
 void Board::ResetScanBounds() {
@@ -40,8 +59,8 @@ bool Board::IsTileFree(int level, int column, int row, bool coverOnly, int remov
     }
     // Two cells per side catch a neighbour at the same height, half a tile
     // higher or half a tile lower.
-    const bool rightBlocked = column + 2 <= kBoardColumns &&
-                              (At(level, column + 2, row) > 0 || At(level, column + 2, row + 1) > 0);
+    const bool rightBlocked = column + 2 <= kBoardColumns && (At(level, column + 2, row) > 0 ||
+                                                              At(level, column + 2, row + 1) > 0);
     const bool leftBlocked =
         column > 1 && (At(level, column - 1, row) > 0 || At(level, column - 1, row + 1) > 0);
     return !(rightBlocked && leftBlocked);

@@ -24,7 +24,7 @@ inline constexpr int kBoardRows = 200;
 enum class Removal { MarkRemoved, Erase };
 
 class Board {
-public:
+  public:
     Board();
 
     // Cell value; 0 for any position outside the grid.
@@ -36,7 +36,11 @@ public:
         if (!InGrid(level, column, row)) {
             return false;
         }
-        cells[Index(level, column, row)] = value;
+        std::int32_t& cell = cells[Index(level, column, row)];
+        if ((cell == 0) != (value == 0)) {
+            occupiedStale = true;
+        }
+        cell = value;
         return true;
     }
     static constexpr bool InGrid(int level, int column, int row) {
@@ -91,9 +95,9 @@ public:
                           int visibleRows) const;
 
     // Counts kept with the board.
-    int tileCount = 0;  // tiles in the layout, counted when it was read
-    int tilesLeft = 0;  // tiles still on the board
-    int levels = 0;     // highest level holding an anchor
+    int tileCount = 0;                            // tiles in the layout, counted when it was read
+    int tilesLeft = 0;                            // tiles still on the board
+    int levels = 0;                               // highest level holding an anchor
     std::array<int, kTileLevels + 1> perLevel{};  // [1..5] anchors per level
     int idCounter = 0;  // one more than the highest TileId seen; +1 per placed tile
     int scanWidth = kBoardColumns;
@@ -102,7 +106,15 @@ public:
     // Sets the scan bounds to their full size, as every finder scan starts.
     void ResetScanBounds();
 
-private:
+    // The positions of every non-empty cell of levels 1..6 (live or removed),
+    // in scan order: level, then column, then row. Play only turns live
+    // cells into removed ones and back, so the list stays valid through a
+    // whole game and the scans of the deal and of the match finder visit
+    // these cells instead of the whole grid. It is rebuilt on the first call
+    // after a cell changed between empty and non-empty.
+    const std::vector<BoardPos>& OccupiedCells() const;
+
+  private:
     static constexpr std::size_t Index(int level, int column, int row) {
         return (static_cast<std::size_t>(level - 1) * kBoardColumns +
                 static_cast<std::size_t>(column - 1)) *
@@ -113,6 +125,8 @@ private:
     void MarkTile(int level, int column, int row, Removal removal);
 
     std::vector<std::int32_t> cells;
+    mutable std::vector<BoardPos> occupied;
+    mutable bool occupiedStale = true;
 };
 
 }  // namespace jw

@@ -13,8 +13,8 @@ std::string Scores(std::int64_t before, std::int64_t after) {
 
 }  // namespace
 
-std::string MatchUndoRecord(const std::array<std::string, 4>& descriptors,
-                            std::int64_t scoreBefore, std::int64_t scoreAfter) {
+std::string MatchUndoRecord(const std::array<std::string, 4>& descriptors, std::int64_t scoreBefore,
+                            std::int64_t scoreAfter) {
     std::string record(kUndoKindMatch);
     record += kUndoFiller;
     for (const std::string& descriptor : descriptors) {
@@ -39,8 +39,8 @@ std::string BoardBodyText(const Board& board) {
             for (int row = 1; row <= kViewCells; ++row) {
                 const std::int32_t code = board.At(level, column, row);
                 if (code != 0) {
-                    body += FormatFixed(level, 2) + FormatFixed(column, 3) +
-                            FormatFixed(row, 3) + FormatFixed(code, 4);
+                    body += FormatFixed(level, 2) + FormatFixed(column, 3) + FormatFixed(row, 3) +
+                            FormatFixed(code, 4);
                 }
             }
         }

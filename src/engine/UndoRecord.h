@@ -28,8 +28,8 @@ inline constexpr int kUndoScoreWidth = 12;
 
 // The record of a match or miss from the four slot descriptors (empty text
 // for an empty slot) and the raw score before and after the move.
-std::string MatchUndoRecord(const std::array<std::string, 4>& descriptors,
-                            std::int64_t scoreBefore, std::int64_t scoreAfter);
+std::string MatchUndoRecord(const std::array<std::string, 4>& descriptors, std::int64_t scoreBefore,
+                            std::int64_t scoreAfter);
 
 // The record of a shuffle from the board body before it and the raw score
 // before and after the penalty.
@@ -57,7 +57,7 @@ UndoRecordParts SplitUndoRecord(std::string_view record);
 // An ordered list of records; the top is the last entry. The same class
 // serves as the undo list and as the redo list.
 class UndoStack {
-public:
+  public:
     void Push(std::string record) { lines.push_back(std::move(record)); }
     // Removes and returns the top record; nothing when the list is empty.
     std::optional<std::string> Pop();
@@ -68,7 +68,7 @@ public:
     // Every record, bottom first, as game files write them.
     const std::vector<std::string>& Lines() const { return lines; }
 
-private:
+  private:
     std::vector<std::string> lines;
 };
 
