@@ -15,6 +15,7 @@
 #include "engine/Faces.h"
 #include "engine/GameCatalog.h"
 #include "engine/LayoutRules.h"
+#include "engine/LayoutSeams.h"
 #include "engine/ScoreType.h"
 #include "engine/SelectionSlots.h"
 #include "engine/UndoRecord.h"
@@ -71,6 +72,9 @@ public:
     GameCounters counters;
     UndoStack undoStack;  // records of the moves and shuffles made, newest last
     UndoStack redoStack;  // records taken back by undo, newest last
+    std::string suggestedPairs;  // the suggested-pairs record that game files carry
+    int elapsedSeconds = 0;      // playing time of the game, as game files carry it
+    LayoutSeams layoutSeams;     // filled in by the board view and the tile-set loader
     bool madeInEditor = false;   // the layout was made or opened in the layout editor
     bool layoutChanged = false;  // the editor has unsaved changes
 
