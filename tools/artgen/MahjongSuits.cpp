@@ -157,17 +157,17 @@ void DrawCircles(QPainter& painter, const SetLook& look, int count) {
          {0.72, 0.63, 'b'},
          {0.28, 0.88, 'b'},
          {0.72, 0.88, 'b'}},
-        {{0.18, 0.16, 'b'},
+        {{0.16, 0.16, 'b'},
          {0.5, 0.16, 'b'},
-         {0.82, 0.16, 'b'},
-         {0.18, 0.5, 'r'},
+         {0.84, 0.16, 'b'},
+         {0.16, 0.5, 'r'},
          {0.5, 0.5, 'r'},
-         {0.82, 0.5, 'r'},
-         {0.18, 0.84, 'g'},
+         {0.84, 0.5, 'r'},
+         {0.16, 0.84, 'g'},
          {0.5, 0.84, 'g'},
-         {0.82, 0.84, 'g'}},
+         {0.84, 0.84, 'g'}},
     };
-    static const std::array<double, 10> radius = {0, 0, 19, 14.5, 15, 13, 13, 11.5, 11, 11.5};
+    static const std::array<double, 10> radius = {0, 0, 19, 14.5, 15, 13, 13, 11.5, 11, 10.8};
     for (const Spot& spot : layouts[count - 1]) {
         DrawDot(painter, look, At(a, spot.x, spot.y), radius[count], SuitColour(look, spot.colour));
     }

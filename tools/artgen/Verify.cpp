@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "ArtCommon.h"
+#include "ImageCompare.h"
 #include "Previews.h"
 #include "Sheet.h"
 
@@ -78,23 +79,6 @@ class Checker {
   private:
     QDir root;
 };
-
-// Share of the pixels of two same-sized pictures that differ by more than
-// `clear` in some channel.
-double DifferingShare(const QImage& a, const QImage& b, int clear) {
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        const QRgb* la = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const QRgb* lb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
-            const int worst = std::max({std::abs(qRed(la[x]) - qRed(lb[x])),
-                                        std::abs(qGreen(la[x]) - qGreen(lb[x])),
-                                        std::abs(qBlue(la[x]) - qBlue(lb[x]))});
-            count += worst > clear ? 1 : 0;
-        }
-    }
-    return static_cast<double>(count) / (a.width() * a.height());
-}
 
 // The sheet's 42 faces and its blank cell must all differ from each other.
 void CheckSheet(Checker& checker, const QString& name, const QImage& sheet, QSize cell, int clear,
