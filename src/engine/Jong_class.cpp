@@ -35,6 +35,11 @@ bool TMahJong_Base::EditorMayPlace(int level, int column, int row, int visibleCo
     return board.CanPlaceInEditor(level, column, row, visibleColumns, visibleRows);
 }
 
+EngineHooks& TMahJong_Base::Hooks() const {
+    static EngineHooks none;
+    return hooks != nullptr ? *hooks : none;
+}
+
 void TMahJong_Base::ClearBoard() {
     board.Clear();
     selection.Clear();

@@ -12,10 +12,14 @@
 #include <vector>
 
 #include "engine/Board.h"
+#include "engine/EngineHooks.h"
 #include "engine/Faces.h"
 #include "engine/GameCatalog.h"
+#include "engine/GameClock.h"
 #include "engine/LayoutRules.h"
 #include "engine/LayoutSeams.h"
+#include "engine/MatchFinder.h"
+#include "engine/PlayState.h"
 #include "engine/ScoreType.h"
 #include "engine/SelectionSlots.h"
 #include "engine/UndoRecord.h"
@@ -75,6 +79,10 @@ public:
     std::string suggestedPairs;  // the suggested-pairs record that game files carry
     int elapsedSeconds = 0;      // playing time of the game, as game files carry it
     LayoutSeams layoutSeams;     // filled in by the board view and the tile-set loader
+    MatchFinder finder;          // the matches of the free tiles and the hint cursor
+    GameClock clock{host};       // the playing time
+    PlayState play;              // the game in progress and how it ended
+    EngineHooks* hooks = nullptr;  // records, windows and animation; none in tests and previews
     bool madeInEditor = false;   // the layout was made or opened in the layout editor
     bool layoutChanged = false;  // the editor has unsaved changes
 
@@ -107,6 +115,9 @@ public:
 
     // Empties the board, its counts and the selection slots.
     void ClearBoard();
+
+    // The hooks set by the program, or ones that do nothing.
+    EngineHooks& Hooks() const;
 
 private:
     Removal CurrentRemoval() const {

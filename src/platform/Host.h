@@ -33,6 +33,23 @@ struct LocalTime {
     int millisecond = 0;
 };
 
+// The choices of the "No more matches" window.
+enum class NoMoreMatchesChoice { Shuffle, New, Open, Restart, Undo, EndGame, Close };
+
+// What the Memory-Up totals window shows at the end of a face-down game.
+struct MemoryUpTotals {
+    bool won = false;
+    int tileCount = 0;
+    int pointsPerMatch = 0;  // tiles to match x 50
+    int pointsPerMiss = 0;   // tiles to match x -10
+    int matches = 0;
+    int misses = 0;
+    std::int64_t matchPoints = 0;  // matches x points per match
+    std::int64_t missPoints = 0;   // misses x points per miss
+    std::int64_t needed = 0;       // the score needed to win
+    std::int64_t total = 0;        // the raw score
+};
+
 struct ScreenInfo {
     int width = 1920;
     int height = 1080;
@@ -75,6 +92,13 @@ public:
     virtual void RefreshTitle() {}
     virtual void RefreshMenus() {}
     virtual void RefreshBoard() {}
+
+    // The windows the engine opens. The defaults stand for a player who
+    // closes them at once.
+    // "There are no more matches available." with its seven choices.
+    virtual NoMoreMatchesChoice ShowNoMoreMatches() { return NoMoreMatchesChoice::Close; }
+    // The points of a finished Memory-Up game.
+    virtual void ShowMemoryUpTotals(const MemoryUpTotals& totals) { (void)totals; }
 
     // Convenience: an information box with OK.
     void Inform(const std::string& text) {
