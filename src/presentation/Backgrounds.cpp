@@ -1,0 +1,319 @@
+#include "presentation/Backgrounds.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "platform/TextFile.h"
+#include "presentation/BackgroundImage.h"
+#include "presentation/Blit.h"
+#include "presentation/BmpRead.h"
+#include "presentation/JpegDecode.h"
+#include "presentation/RandomBackground.h"
+#include "presentation/Resample.h"
+#include "records/SettingsDefaults.h"
+#include "records/SettingsKeys.h"
+
+namespace jw {
+
+namespace {
+
+// The largest picture file of the player's own that is read.
+constexpr std::uintmax_t kMaxPictureFileBytes = 128u * 1024u * 1024u;
+constexpr int kMinStretchedWidth = 512;
+constexpr int kMinStretchedHeight = 384;
+
+bool HasJpegExtension(std::string_view path) {
+    const auto dot = path.rfind('.');
+    if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos) {
+        return false;
+    }
+    std::string ext(path.substr(dot + 1));
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == "jpg" || ext == "jpe" || ext == "jpeg";
+}
+
+bool DecodeJpegBytes(std::string_view bytes, Image& out) {
+    std::string error;
+    return DecodeJpeg(bytes, out, error);
+}
+
+}  // namespace
+
+BackgroundChoice ChoiceFromCode(int code, int userColour, bool fade) {
+    BackgroundChoice choice;
+    choice.fade = fade;
+    if (code == kCodeOwnPicture) {
+        choice.kind = BackgroundKind::OwnPicture;
+    } else if (code == kCodeAddOnPicture) {
+        choice.kind = BackgroundKind::AddOnPicture;
+    } else if (code == kCodeCustomColour) {
+        choice.kind = BackgroundKind::Colour;
+        choice.colour = userColour;
+    } else if (code > kCodeCustomColour && code <= kLastBuiltInCode) {
+        choice.kind = BackgroundKind::BuiltIn;
+        choice.code = code;
+    } else if (code > kLastBuiltInCode) {
+        choice.kind = BackgroundKind::Colour;
+        choice.colour = code;
+    }
+    return choice;
+}
+
+BackgroundChoice ReadCurrentBackground(const SettingsStore& settings) {
+    BackgroundChoice choice;
+    choice.fade = settings.ReadFlag(kSectionPreference, kKeyFadeBackground, kDefFadeBackground);
+    if (settings.ReadFlag(kSectionPreference, kKeyBackgroundDef, kDefBackgroundDef)) {
+        return choice;
+    }
+    std::string own =
+        settings.ReadString(kSectionPreference, kKeyCustomizedBackground, kDefCustomizedBackground);
+    if (!own.empty()) {
+        choice.kind = BackgroundKind::OwnPicture;
+        choice.picture = std::move(own);
+        return choice;
+    }
+    std::string addOn =
+        settings.ReadString(kSectionPreference, kKeyAdditionalBackground, kDefAdditionalBackground);
+    if (!addOn.empty()) {
+        choice.kind = BackgroundKind::AddOnPicture;
+        choice.picture = std::move(addOn);
+        return choice;
+    }
+    const int userColour = ReadBackgroundColour(settings);
+    const int code = settings.ReadInteger(kSectionPreference, kKeyBackgroundBmp, kDefBackgroundBmp);
+    if (code != 0 && code != kCodeOwnPicture && code != kCodeAddOnPicture) {
+        return ChoiceFromCode(code, userColour, choice.fade);
+    }
+    const int fixed =
+        settings.ReadInteger(kSectionPreference, kKeyBackgroundFixedCol, kDefBackgroundFixedCol);
+    choice.kind = BackgroundKind::Colour;
+    choice.colour = fixed > 0 ? fixed : userColour;
+    return choice;
+}
+
+Pixel ColourOfSetting(int value) {
+    if (value < 0) {
+        return kDefaultBackgroundGreen;
+    }
+    return Rgb(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+bool IsTiledPicture(int width, int height) {
+    return width < kMinStretchedWidth || height < kMinStretchedHeight;
+}
+
+void TilePicture(Image& target, int areaWidth, int areaHeight, const Image& picture) {
+    const int w = picture.Width();
+    const int h = picture.Height();
+    if (w <= 0 || h <= 0) {
+        return;
+    }
+    for (int x = 0; x <= areaWidth; x += w) {
+        Copy(target, x, 0, picture);
+    }
+    const Rect band{0, 0, areaWidth, h};
+    for (int y = h; y <= areaHeight; y += h) {
+        // Copying within one picture: the band lies above every row written.
+        Copy(target, 0, y, target, band);
+    }
+}
+
+void FillWithPicture(Image& target, int areaWidth, int areaHeight, const Image& picture) {
+    if (picture.Empty() || areaWidth <= 0 || areaHeight <= 0) {
+        return;
+    }
+    if (IsTiledPicture(picture.Width(), picture.Height())) {
+        TilePicture(target, areaWidth, areaHeight, picture);
+    } else {
+        Copy(target, 0, 0, ResampleBSpline(picture, areaWidth, areaHeight));
+    }
+}
+
+void FillWithColour(Image& target, int areaWidth, int areaHeight, Pixel colour, bool fade,
+                    int colourDepth) {
+    const Rect area{0, 0, areaWidth, areaHeight};
+    FillRect(target, area, colour);
+    if (fade && colourDepth > 8) {
+        VerticalGradient(target, area, colour, kBlack);
+    }
+}
+
+std::string ResolveOwnPicturePath(std::string_view path, std::string_view dataFolder) {
+    if (path.find('/') != std::string_view::npos) {
+        return std::string(path);
+    }
+    return (std::filesystem::path(std::string(dataFolder)) / (std::string(path) + ".bmp")).string();
+}
+
+bool LoadPictureFile(const std::string& path, Image& out) {
+    const auto bytes = ReadFileBytes(path, kMaxPictureFileBytes);
+    if (!bytes) {
+        return false;
+    }
+    std::string error;
+    return HasJpegExtension(path) ? DecodeJpeg(*bytes, out, error) : ReadBmp(*bytes, out, error);
+}
+
+BackgroundOutcome DrawBackground(Image& target, int areaWidth, int areaHeight,
+                                 const BackgroundChoice& choice, const BackgroundSources& sources,
+                                 int colourDepth) {
+    Image picture;
+    switch (choice.kind) {
+        case BackgroundKind::Default:
+            MakeDefaultBackground(target, areaWidth, areaHeight, choice.fade, colourDepth);
+            return BackgroundOutcome::Drawn;
+        case BackgroundKind::Colour:
+            FillWithColour(target, areaWidth, areaHeight, ColourOfSetting(choice.colour),
+                           choice.fade, colourDepth);
+            return BackgroundOutcome::Drawn;
+        case BackgroundKind::BuiltIn: {
+            const std::string name = BuiltInPictureName(choice.code);
+            const bool bitmap = choice.code >= kFirstBuiltInBitmapCode;
+            const auto bytes = sources.library
+                                   ? sources.library->Find(bitmap ? "BITMAP" : "JPEG", name)
+                                   : std::nullopt;
+            std::string error;
+            if (!bytes ||
+                !(bitmap ? ReadBmp(*bytes, picture, error) : DecodeJpeg(*bytes, picture, error))) {
+                return BackgroundOutcome::BuiltInMissing;
+            }
+            if (bitmap) {
+                Copy(target, 0, 0, picture);
+            } else {
+                FillWithPicture(target, areaWidth, areaHeight, picture);
+            }
+            return BackgroundOutcome::Drawn;
+        }
+        case BackgroundKind::OwnPicture: {
+            const std::string path = ResolveOwnPicturePath(choice.picture, sources.dataFolder);
+            std::error_code error;
+            if (!std::filesystem::exists(path, error)) {
+                return BackgroundOutcome::OwnPictureMissing;
+            }
+            if (!LoadPictureFile(path, picture)) {
+                return BackgroundOutcome::OwnPictureInvalid;
+            }
+            FillWithPicture(target, areaWidth, areaHeight, picture);
+            return BackgroundOutcome::Drawn;
+        }
+        case BackgroundKind::AddOnPicture: {
+            const auto bytes =
+                sources.addOns ? sources.addOns->Find("JPEG", choice.picture) : std::nullopt;
+            if (!bytes) {
+                return BackgroundOutcome::AddOnMissing;
+            }
+            if (!DecodeJpegBytes(*bytes, picture)) {
+                return BackgroundOutcome::AddOnInvalid;
+            }
+            FillWithPicture(target, areaWidth, areaHeight, picture);
+            return BackgroundOutcome::Drawn;
+        }
+    }
+    return BackgroundOutcome::Drawn;
+}
+
+Rect BoardArea(const SettingsStore& settings, const ScreenInfo& screen, const WindowSizes& window,
+               bool startingUp) {
+    if (!startingUp) {
+        return {0, 0, window.clientWidth, window.clientHeight - window.bigStatusBarHeight};
+    }
+    const auto stored = [&](std::string_view key) {
+        const std::string text = settings.ReadString(kSectionPreference, key, "");
+        return text.empty() ? -1 : settings.ReadInteger(kSectionPreference, key, -1);
+    };
+    const int clientWidth = stored(kKeyMainClientWidth);
+    const int clientHeight = stored(kKeyMainClientHeight);
+    const int screenWidth = stored(kKeyScreenWidth);
+    const int screenHeight = stored(kKeyScreenHeight);
+    if (clientWidth < 0 || clientHeight < 0 || screenWidth != screen.width ||
+        screenHeight != screen.height) {
+        return {
+            0, 0, screen.width,
+            screen.height + window.clientHeight - window.windowHeight - window.bigStatusBarHeight};
+    }
+    return {0, 0, clientWidth, clientHeight - window.bigStatusBarHeight};
+}
+
+Backgrounds::Backgrounds(Host& host, SettingsStore& settings, BackgroundSources sources)
+    : host(host), settings(settings), sources(std::move(sources)) {}
+
+void Backgrounds::Load() {
+    current = ReadCurrentBackground(settings);
+}
+
+void Backgrounds::FallBackToDefault() {
+    current = BackgroundChoice{};
+    current.fade = true;
+    settings.WriteString(kSectionPreference, kKeyCustomizedBackground, "");
+    settings.WriteString(kSectionPreference, kKeyAdditionalBackground, "");
+    settings.WriteFlag(kSectionPreference, kKeyBackgroundDef, true);
+    settings.WriteFlag(kSectionPreference, kKeyFadeBackground, true);
+}
+
+void Backgrounds::Make(Image& target, int areaWidth, int areaHeight) {
+    const int colourDepth = host.Screen().colorDepth;
+    const BackgroundOutcome outcome =
+        DrawBackground(target, areaWidth, areaHeight, current, sources, colourDepth);
+    std::string message;
+    switch (outcome) {
+        case BackgroundOutcome::Drawn:
+        case BackgroundOutcome::BuiltInMissing:
+            return;
+        case BackgroundOutcome::OwnPictureMissing:
+            message = "Customized background image not found: " +
+                      ResolveOwnPicturePath(current.picture, sources.dataFolder);
+            break;
+        case BackgroundOutcome::OwnPictureInvalid:
+            message =
+                "Image is not valid: " + ResolveOwnPicturePath(current.picture, sources.dataFolder);
+            break;
+        case BackgroundOutcome::AddOnMissing:
+            message = "Error loading the Background: " + current.picture +
+                      "\nPlease install again Jadewind Graphics Pack";
+            ForgetRandomList(sources.dataFolder);
+            break;
+        case BackgroundOutcome::AddOnInvalid:
+            message = "Image is not valid: " + current.picture;
+            break;
+    }
+    host.Inform(message);
+    FallBackToDefault();
+    DrawBackground(target, areaWidth, areaHeight, current, sources, colourDepth);
+}
+
+bool Backgrounds::PickRandom() {
+    EnsureRandomList(sources.dataFolder,
+                     FullBackgroundCatalogue(settings, sources.programFolder, sources.dataFolder));
+    if (!settings.ReadFlag(kSectionPreference, kKeyRandomBackground, kDefRandomBackground)) {
+        return false;
+    }
+    const std::vector<IniLine> candidates = RandomCandidates(sources.dataFolder);
+    BackgroundChoice next;
+    next.fade = current.fade;
+    settings.WriteString(kSectionPreference, kKeyCustomizedBackground, "");
+    settings.WriteString(kSectionPreference, kKeyAdditionalBackground, "");
+    if (!candidates.empty()) {
+        const int index = host.Random(static_cast<int>(candidates.size()));
+        const IniLine& picked = candidates[static_cast<std::size_t>(index)];
+        const int code = RandomEntryCode(picked.value);
+        const int userColour =
+            settings.ReadInteger(kSectionPreference, kKeyBackgroundCol, kDefBackgroundCol);
+        if (code == kCodeOwnPicture) {
+            next.kind = BackgroundKind::OwnPicture;
+            next.picture = OwnPicturePath(picked.key, sources.dataFolder);
+            settings.WriteString(kSectionPreference, kKeyCustomizedBackground, next.picture);
+        } else if (code == kCodeAddOnPicture) {
+            next.kind = BackgroundKind::AddOnPicture;
+            next.picture = AddOnPictureName(sources.programFolder, picked.key);
+            settings.WriteString(kSectionPreference, kKeyAdditionalBackground, next.picture);
+        } else if (code != kCodeCustomColour || userColour != 0) {
+            next = ChoiceFromCode(code, userColour, next.fade);
+        }
+    }
+    current = next;
+    return true;
+}
+
+}  // namespace jw
