@@ -1,15 +1,99 @@
 // TMahJong_interface: the game logic of the engine object and its hooks into
 // the main window. The main window owns one for the whole run; the previews
 // own one each, which never plays.
+//
+// Picks, the booking of moves, the end check and the end of a game live in
+// Jong_class_interface.cpp; starting games in Jong_interface_start.cpp; the
+// hint, the dead end and the shuffle in Jong_interface_help.cpp.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "engine/Jong_class_graphic.h"
+#include "engine/LayoutReader.h"
 
 namespace jw {
 
+// Where a random game is drawn from.
+enum class RandomGameSource { Favorites = 1, All = 2 };
+
+inline constexpr std::string_view kQuitGameQuestion = "Quit this game?";
+inline constexpr std::string_view kNoMatchesAtStartQuestion =
+    "There are no matches available. Start a new game?";
+inline constexpr std::string_view kNoFavoritesQuestion =
+    "You haven't selected any favorite game.\rDo you want to select now your favorite games?";
+inline constexpr std::string_view kNoMatchesMessage = "No Matches available.";
+inline constexpr std::string_view kNoMatchesForTileMessage = "No Matches for the selected Tile.";
+inline constexpr std::string_view kShuffleAdviceKey = "Msg_info_Shuffle";
+inline constexpr std::string_view kShuffleAdvice =
+    "If one or more \"Shuffles\" are done, the game can be finished and the Score will be "
+    "updated, but the game will be considered as \"Lost\" for Statistics.";
+
 class TMahJong_interface : public TMahJong_graphic {
-public:
+  public:
     using TMahJong_graphic::TMahJong_graphic;
+
+    // --- Starting games ---
+
+    // Starts a game in read mode 1 (new deal), 2 (restart), 3 (typed game
+    // number, already set in gameNumber), 4 (saved game) or 5 (held game).
+    // Ends the running game first, after the quit question. Returns whether
+    // a game was started.
+    bool StartGame(ReadMode mode, GameId id, const std::string& fileName,
+                   const std::string& player);
+    // The "New game" command: a new deal of the current game; with a
+    // negative GameId the open-game dialog instead.
+    void NewGameCommand();
+    // Starts game `id` with the number the player typed: "Numbers only are
+    // required." for anything but digits, a value of 0 is ignored.
+    bool StartNumberedGame(GameId id, std::string_view typed);
+    // Starts a random game of all games or of the favourites.
+    bool RandomGame(RandomGameSource source);
+
+    // --- Play ---
+
+    // The pick of a free tile under the pointer; returns whether a move
+    // (a match or a Memory-Up miss) was completed.
+    bool PickTile(int level, int column, int row, CellCode anchorCode);
+    // Runs the match finder; with `recountTiles` tiles left becomes the
+    // number of live tiles.
+    void CountMatches(bool recountTiles);
+    // After every completed move and shuffle: a cleared board ends the game,
+    // a board without matches opens the "No more matches" window.
+    void EndCheck();
+    // The "Suggest a move" command.
+    void SuggestMove();
+    // Re-deals the tiles left on the board, at the price of the shuffle
+    // penalty and of the game counting as lost.
+    void Shuffle();
+    // The "No more matches" window and what its buttons do.
+    void NoMoreMatches();
+
+    // --- Ending games ---
+
+    // May the current game be left? Asks `message` (or "Quit this game?")
+    // when "ConfirmQuitGame" is on and a game that is not won is in progress.
+    bool ConfirmQuit(std::string_view message = {});
+    // Ends the game in progress: outcome, bonuses, records, and what follows
+    // a win. Returns whether the game counts as won.
+    bool EndGame();
+    // The "Quit game" command: quit question, end of the game, empty board.
+    void QuitGame();
+
+    // The values of the Memory-Up totals window for the game as it stands.
+    MemoryUpTotals MemoryUpTotalsValues(bool won) const;
+    // The raw score the current face-down game needs to be won.
+    std::int64_t MemoryUpNeeded() const;
+
+  private:
+    void CompleteMove();
+    void CompleteMiss(BoardPos missed);
+    void BookMove(std::int64_t points);
+    bool SoundAllowed(std::string_view key, bool byDefault) const;
+    void PlayEventSound(const std::string& name, std::string_view key, bool byDefault);
+    void ShowReports(const std::vector<std::string>& reports);
+    int EffectiveTilesToMatch() const;
 };
 
 }  // namespace jw

@@ -1,6 +1,5 @@
 #include "engine/UndoRecord.h"
 
-#include "engine/Board.h"
 #include "engine/FixedText.h"
 
 namespace jw {
@@ -29,23 +28,6 @@ std::string ShuffleUndoRecord(std::string_view boardBody, std::int64_t scoreBefo
     record += kUndoFiller;
     record += boardBody;
     return record + Scores(scoreBefore, scoreAfter);
-}
-
-std::string BoardBodyText(const Board& board) {
-    constexpr int kViewCells = 199;
-    std::string body;
-    for (int level = 1; level <= kTileLevels; ++level) {
-        for (int column = 1; column <= kViewCells; ++column) {
-            for (int row = 1; row <= kViewCells; ++row) {
-                const std::int32_t code = board.At(level, column, row);
-                if (code != 0) {
-                    body += FormatFixed(level, 2) + FormatFixed(column, 3) + FormatFixed(row, 3) +
-                            FormatFixed(code, 4);
-                }
-            }
-        }
-    }
-    return body;
 }
 
 UndoRecordParts SplitUndoRecord(std::string_view record) {

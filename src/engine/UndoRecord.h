@@ -19,8 +19,6 @@
 
 namespace jw {
 
-class Board;
-
 inline constexpr std::string_view kUndoKindMatch = "01";
 inline constexpr std::string_view kUndoKindShuffle = "02";
 inline constexpr std::string_view kUndoFiller = "00000000";
@@ -31,15 +29,10 @@ inline constexpr int kUndoScoreWidth = 12;
 std::string MatchUndoRecord(const std::array<std::string, 4>& descriptors, std::int64_t scoreBefore,
                             std::int64_t scoreAfter);
 
-// The record of a shuffle from the board body before it and the raw score
-// before and after the penalty.
+// The record of a shuffle from the board body before it (as a layout file
+// writes it) and the raw score before and after the penalty.
 std::string ShuffleUndoRecord(std::string_view boardBody, std::int64_t scoreBefore,
                               std::int64_t scoreAfter);
-
-// The board as a layout-file body: one 12-character cell record (level 2,
-// column 3, row 3, cell code 4) for every non-zero cell of levels 1 to 5,
-// by level, column and row, over columns and rows 1 to 199.
-std::string BoardBodyText(const Board& board);
 
 // A record taken apart: the kind, the body and the two scores.
 struct UndoRecordParts {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Board.h"
+#include "engine/LayoutFile.h"
 
 namespace jw {
 namespace {
@@ -35,7 +36,7 @@ TEST(UndoRecord, AShuffleHoldsTheBoardBody) {
     board.PlaceTile(1, 1, 1, 7);
     board.PlaceTile(2, 1, 1, 8);
     board.RemoveTile(2, 1, 1, false, 0, Removal::MarkRemoved);
-    const std::string body = BoardBodyText(board);
+    const std::string body = FormatBody(board);
     EXPECT_EQ(body.size(), 8u * 12u);
     EXPECT_EQ(body.substr(0, 36),
               "010010011007"

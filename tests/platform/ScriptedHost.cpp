@@ -62,6 +62,16 @@ void ScriptedHost::SetBusy(bool value) {
     busyChanges.push_back(value);
 }
 
+NoMoreMatchesChoice ScriptedHost::ShowNoMoreMatches() {
+    ++noMoreMatchesShown;
+    if (noMoreMatchesAnswers.empty()) {
+        return NoMoreMatchesChoice::Close;
+    }
+    const NoMoreMatchesChoice answer = noMoreMatchesAnswers.front();
+    noMoreMatchesAnswers.pop_front();
+    return answer;
+}
+
 std::vector<std::string> ScriptedHost::MessageTexts() const {
     std::vector<std::string> texts;
     texts.reserve(messages.size());

@@ -66,6 +66,13 @@ class ScriptedHost : public Host {
     void RefreshMenus() override { ++menuRefreshes; }
     void RefreshBoard() override { ++boardRefreshes; }
 
+    // The "No more matches" window answers from `noMoreMatchesAnswers`
+    // (Close when empty); the Memory-Up totals are recorded.
+    NoMoreMatchesChoice ShowNoMoreMatches() override;
+    void ShowMemoryUpTotals(const MemoryUpTotals& totals) override {
+        memoryUpTotals.push_back(totals);
+    }
+
     // Restarts the random generator with `seed`.
     void SeedRandom(std::uint32_t seed) { generator.seed(seed); }
     // The texts of all recorded messages, in order.
@@ -75,6 +82,7 @@ class ScriptedHost : public Host {
     std::deque<MessageAnswer> answers;
     std::deque<AdviceAnswer> adviceAnswers;
     std::deque<int> randomValues;
+    std::deque<NoMoreMatchesChoice> noMoreMatchesAnswers;
     LocalTime now;
     std::int64_t monotonicMs = 0;
     bool waitAdvancesClock = true;
@@ -93,6 +101,8 @@ class ScriptedHost : public Host {
     int titleRefreshes = 0;
     int menuRefreshes = 0;
     int boardRefreshes = 0;
+    int noMoreMatchesShown = 0;
+    std::vector<MemoryUpTotals> memoryUpTotals;
 
   private:
     std::mt19937 generator;
