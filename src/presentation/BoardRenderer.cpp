@@ -88,6 +88,9 @@ bool BoardRenderer::FitLayout(bool automatic, bool recompute, bool tryToFit) {
         const int screenWidth = engine.host.Screen().width;
         while (!grid.Fits(extent.width, extent.height, screenWidth)) {
             if (NormalizeSizeLetter(letter) == 'N') {
+                // The game is refused; keep the geometry of the pictures
+                // that are loaded.
+                RecomputeGeometry(start);
                 return false;
             }
             if (!automaticSize && !rememberedSize) {
