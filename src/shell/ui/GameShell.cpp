@@ -1,20 +1,106 @@
 #include "shell/ui/GameShell.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
-#include <QScreen>
+#include <QMouseEvent>
 
+#include "engine/CustomLayouts.h"
+#include "engine/Jong_class_interface.h"
+#include "engine/Scoring.h"
+#include "presentation/BoardRenderer.h"
+#include "presentation/ResourceLibrary.h"
 #include "records/SettingsDefaults.h"
 #include "records/SettingsKeys.h"
 #include "shell/CommandTable.h"
+#include "shell/FavoritesMenu.h"
+#include "shell/ui/BoardView.h"
+#include "shell/ui/InputHook.h"
 #include "shell/ui/J_Main.h"
+#include "shell/ui/QtBoardWindow.h"
 
 namespace jw {
+
+namespace {
+
+KeyPress ToKeyPress(const QKeyEvent* event) {
+    using K = KeyPress::Key;
+    KeyPress press;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    press.shift = mods.testFlag(Qt::ShiftModifier);
+    press.ctrl = mods.testFlag(Qt::ControlModifier);
+    press.alt = mods.testFlag(Qt::AltModifier);
+    switch (event->key()) {
+        case Qt::Key_F1:
+            press.key = K::F1;
+            break;
+        case Qt::Key_F2:
+            press.key = K::F2;
+            break;
+        case Qt::Key_F3:
+            press.key = K::F3;
+            break;
+        case Qt::Key_F4:
+            press.key = K::F4;
+            break;
+        case Qt::Key_F9:
+            press.key = K::F9;
+            break;
+        case Qt::Key_F11:
+            press.key = K::F11;
+            break;
+        case Qt::Key_F12:
+            press.key = K::F12;
+            break;
+        case Qt::Key_A:
+            press.key = K::A;
+            break;
+        case Qt::Key_F:
+            press.key = K::F;
+            break;
+        case Qt::Key_L:
+            press.key = K::L;
+            break;
+        case Qt::Key_M:
+            press.key = K::M;
+            break;
+        case Qt::Key_P:
+            press.key = K::P;
+            break;
+        case Qt::Key_Q:
+            press.key = K::Q;
+            break;
+        case Qt::Key_T:
+            press.key = K::T;
+            break;
+        case Qt::Key_U:
+            press.key = K::U;
+            break;
+        case Qt::Key_Y:
+            press.key = K::Y;
+            break;
+        case Qt::Key_Z:
+            press.key = K::Z;
+            break;
+        case Qt::Key_Escape:
+            press.key = K::Escape;
+            break;
+        default:
+            break;
+    }
+    return press;
+}
+
+}  // namespace
 
 GameShell::GameShell(std::string executableFolderIn)
     : executableFolder(std::move(executableFolderIn)) {}
 
-GameShell::~GameShell() = default;
+GameShell::~GameShell() {
+    if (engine) {
+        engine->painter = nullptr;
+    }
+}
 
 bool GameShell::Start() {
     config = std::make_unique<TApplication_Config>(host, executableFolder);
@@ -23,23 +109,263 @@ bool GameShell::Start() {
     settings = std::make_unique<SettingsFile>(config->SettingsPath());
 
     QApplication::setApplicationName(QString::fromLatin1(kProgramName));
+    if (!OpenLibrary()) {
+        return false;
+    }
     window = std::make_unique<TfrmJMain>();
     host.SetOwner(window.get());
-    EnsureDefaultPlayers(*settings);
+    CreateEngine();
     WireCommands();
     RestoreWindowState();
+    QMetaObject::invokeMethod(
+        this, [this] { FirstActivation(); }, Qt::QueuedConnection);
     return true;
+}
+
+bool GameShell::OpenLibrary() {
+    const std::string path = executableFolder + "MahJong.rgf";
+    library = ResourceLibrary::Open(path);
+    if (!library) {
+        QMessageBox::information(nullptr, QString::fromLatin1(kProgramName),
+                                 QString::fromStdString(ResourceLibrary::CantLoadMessage(path)));
+        return false;
+    }
+    return true;
+}
+
+void GameShell::CreateEngine() {
+    engine = std::make_unique<TMahJong_interface>(host);
+    engine->resources = library.get();
+    engine->settings = settings.get();
+    engine->dataFolder = config->DataFolder();
+    customLayouts = std::make_unique<CustomLayouts>(config->DataFolder());
+    engine->catalog.SetCustomLayouts(customLayouts.get());
+
+    EnsureDefaultPlayers(*settings);
+    engine->playerName = settings->ReadString(kSectionPreference, kKeyUserDefault, "Player 1");
+    engine->scoreType = ReadScoreType(*settings);
+
+    renderer = std::make_unique<BoardRenderer>(*engine);
+    boardWindow = std::make_unique<QtBoardWindow>(*window->Board());
+    renderer->SetWindow(boardWindow.get());
+    LoadTileSetFromSettings();
+
+    host.onRefreshStatusBar = [this] { RefreshStatus(); };
+    host.onRefreshTitle = [this] { RefreshTitle(); };
+    host.onRefreshMenus = [this] { RefreshMenus(); };
+    host.onRefreshBoard = [this] { renderer->RedrawBoard(); };
+}
+
+void GameShell::LoadTileSetFromSettings() {
+    const ScreenInfo screen = host.Screen();
+    std::string size = ReadTileSetSize(*settings, screen);
+    const bool automatic = settings->ReadFlag(kSectionPreference, "Automatic_Tile_Size", true);
+    if (automatic &&
+        (settings->ReadInteger(kSectionPreference, "ScreenWidth", screen.width) != screen.width ||
+         settings->ReadInteger(kSectionPreference, "ScreenHeight", screen.height) !=
+             screen.height)) {
+        size = DefaultTileSizeLetter(screen.width, false);
+    }
+    const int set = ReadTileSet(*settings);
+    renderer->LoadTileSet(set, size.empty() ? 'X' : size[0]);
 }
 
 void GameShell::WireCommands() {
     TfrmJMain& w = *window;
+    BoardView& view = *w.Board();
+    view.onMousePress = [this](QMouseEvent* e) { MousePress(e); };
+    view.onMouseMove = [this](QMouseEvent* e) { MouseMove(e); };
+    view.onMouseRelease = [this](QMouseEvent* e) { MouseRelease(e); };
+    view.onResize = [this](QSize) { LayoutCheck(false); };
+
+    w.SetHandler(CommandId::New, [this] { NewGame(); });
+    w.SetHandler(CommandId::RandomFromAll, [this] { engine->RandomGame(RandomGameSource::All); });
+    w.SetHandler(CommandId::RandomFromFavorites,
+                 [this] { engine->RandomGame(RandomGameSource::Favorites); });
+    w.SetHandler(CommandId::QuitGame, [this] { QuitGame(); });
+    w.SetHandler(CommandId::QuitGamePopUp, [this] { QuitGame(); });
+    w.SetHandler(CommandId::SuggestMove, [this] {
+        engine->SuggestMove();
+        RefreshStatus();
+    });
+    w.SetHandler(CommandId::Pause, [this] { TogglePause(); });
+    w.SetHandler(CommandId::PausePopUp, [this] {
+        window->SetCommandDown(CommandId::Pause, !window->IsCommandDown(CommandId::Pause));
+        TogglePause();
+    });
     w.SetHandler(CommandId::Exit, [&w] { w.close(); });
     w.SetHandler(CommandId::FullScreen, [this] { ToggleFullScreen(); });
     w.SetHandler(CommandId::About, [this] { ShowAbout(); });
     w.onCloseRequest = [this] { return CloseRequest(); };
-    const std::string player =
-        settings->ReadString(kSectionPreference, kKeyUserDefault, kDefUserDefault);
-    w.SetStatusPanel(5, player);
+    w.onTimer = [this] { ClockTick(); };
+    w.onKeyPress = [this](QKeyEvent* e) { return FullScreenKey(e); };
+    RefreshMenus();
+    RefreshStatus();
+}
+
+void GameShell::FirstActivation() {
+    if (!firstActivationPending) {
+        return;
+    }
+    firstActivationPending = false;
+    LayoutCheck(true);
+
+    std::vector<TfrmJMain::FavoriteItem> favorites;
+    for (const FavoriteMenuItem& item : ReadFavoriteMenu(*settings)) {
+        favorites.push_back({item.folder, item.toRoot, item.gameId, item.caption});
+    }
+    window->SetFavorites(favorites, [this](int id) {
+        if (engine->ConfirmQuit()) {
+            engine->StartGame(ReadMode::NewGame, id, "", engine->playerName);
+        }
+    });
+
+    if (!engine->play.playing) {
+        // Until the game chooser exists, the last game chosen starts afresh.
+        const int last = settings->ReadInteger(kSectionPreference, kKeyGame, 0);
+        engine->StartGame(ReadMode::NewGame, last < 0 ? 0 : last, "", engine->playerName);
+    }
+    AfterMove();
+}
+
+void GameShell::LayoutCheck(bool forced) {
+    TfrmJMain& w = *window;
+    BoardView& view = *w.Board();
+    if (!forced && (!w.isVisible() || firstActivationPending)) {
+        return;
+    }
+    const int width = view.width();
+    const int height = view.height();
+    if (!forced && lastLayoutWidth >= 0 && std::abs(width - lastLayoutWidth) <= 4 &&
+        std::abs(height - lastLayoutHeight) <= 4) {
+        return;
+    }
+    host.SetBusy(true);
+    lastLayoutWidth = width;
+    lastLayoutHeight = height;
+    GridArea area;
+    area.clientWidth = width;
+    area.clientHeight = height;
+    renderer->fullScreen = w.isFullScreen();
+    renderer->SetArea(area);
+    if (engine->board.tileCount > 0) {
+        const bool automatic = settings->ReadFlag(kSectionPreference, "Automatic_Tile_Size", true);
+        renderer->FitLayout(automatic, true, true);
+    }
+    renderer->RedrawBoard();
+    host.SetBusy(false);
+}
+
+void GameShell::MousePress(QMouseEvent* event) {
+    if (engine->play.busy || renderer->Paused()) {
+        return;
+    }
+    const int x = static_cast<int>(event->position().x());
+    const int y = static_cast<int>(event->position().y());
+    const bool peekPress =
+        event->button() == Qt::RightButton && event->modifiers().testFlag(Qt::ControlModifier);
+    if (hovered) {
+        renderer->HoverOff();
+        hovered.reset();
+    }
+    bool revealed = false;
+    for (int level = kTileLevels; level >= 1; --level) {
+        const auto hit = renderer->Grid().HitTest(engine->board, level, x, y, false);
+        if (!hit || engine->board.At(hit->level, hit->column, hit->row) < 1) {
+            continue;
+        }
+        if (peekPress) {
+            if (renderer->Peek(*hit)) {
+                revealed = true;
+                break;
+            }
+            continue;
+        }
+        if (engine->IsTileFree(hit->level, hit->column, hit->row, false)) {
+            engine->PickTile(hit->level, hit->column, hit->row,
+                             engine->board.At(hit->level, hit->column, hit->row));
+            AfterMove();
+            break;
+        }
+    }
+    if (peekPress && !revealed &&
+        settings->ReadFlag(kSectionPreference, "Show_Main_Popup_Menu", true)) {
+        window->ShowPlayAreaMenu(event->globalPosition().toPoint());
+    }
+}
+
+void GameShell::MouseMove(QMouseEvent* event) {
+    if (engine->play.busy || renderer->Paused() || !engine->play.playing) {
+        return;
+    }
+    const int x = static_cast<int>(event->position().x());
+    const int y = static_cast<int>(event->position().y());
+    std::optional<BoardPos> under;
+    for (int level = kTileLevels; level >= 1 && !under; --level) {
+        const auto hit = renderer->Grid().HitTest(engine->board, level, x, y, false);
+        if (hit && engine->board.At(hit->level, hit->column, hit->row) > 0) {
+            under = hit;
+        }
+    }
+    if (under == hovered) {
+        return;
+    }
+    if (hovered) {
+        renderer->HoverOff();
+        hovered.reset();
+    }
+    if (!under) {
+        window->SetStatusPanel(4, "Tile Value:");
+        return;
+    }
+    if (engine->IsTileFree(under->level, under->column, under->row, false)) {
+        renderer->HoverOn(*under);
+        hovered = under;
+    }
+    const CellCode code = engine->board.At(under->level, under->column, under->row);
+    const int value = TileValue(engine->MatchGroupOfTile(code), engine->rules.faceDown != 0,
+                                engine->scoreType, host);
+    window->SetStatusPanel(4, "Tile Value: " + std::to_string(value));
+}
+
+void GameShell::MouseRelease(QMouseEvent*) {
+    renderer->PeekOff();
+}
+
+void GameShell::NewGame() {
+    engine->NewGameCommand();
+    AfterMove();
+}
+
+void GameShell::QuitGame() {
+    engine->QuitGame();
+    renderer->RedrawBoard();
+    AfterMove();
+}
+
+void GameShell::TogglePause() {
+    if (window->IsCommandDown(CommandId::Pause)) {
+        if (!engine->play.playing || renderer->Paused()) {
+            window->SetCommandDown(CommandId::Pause, false);
+            return;
+        }
+        engine->clock.Pause();
+        renderer->PauseOn();
+        // Any key or click ends the pause; the pause screen runs until then.
+        InputHook hook([this] {
+            window->SetCommandDown(CommandId::Pause, false);
+            TogglePause();
+        });
+        renderer->RunPause();
+        return;
+    }
+    if (renderer->Paused()) {
+        host.SetBusy(true);
+        renderer->PauseOff();
+        engine->clock.Resume();
+        host.SetBusy(false);
+        RefreshStatus();
+    }
 }
 
 void GameShell::ToggleFullScreen() {
@@ -51,6 +377,30 @@ void GameShell::ToggleFullScreen() {
     } else {
         w.showNormal();
     }
+    lastLayoutWidth = -1;
+    LayoutCheck(true);
+}
+
+bool GameShell::FullScreenKey(QKeyEvent* event) {
+    if (!window->isFullScreen()) {
+        return false;
+    }
+    const KeyPress press = ToKeyPress(event);
+    if (press.key == KeyPress::Key::Escape) {
+        window->SetCommandDown(CommandId::FullScreen, false);
+        ToggleFullScreen();
+        return true;
+    }
+    const auto command = FullScreenCommand(press);
+    if (!command) {
+        return false;
+    }
+    QAction* action = window->Action(*command);
+    if (action == nullptr || !action->isEnabled()) {
+        return true;
+    }
+    action->trigger();
+    return true;
 }
 
 void GameShell::ShowAbout() {
@@ -61,6 +411,48 @@ void GameShell::ShowAbout() {
     box.setText(QString::fromUtf8(version) + QStringLiteral("\n\nGraphics Pack not installed."));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+void GameShell::AfterMove() {
+    RefreshStatus();
+    RefreshMenus();
+    RefreshTitle();
+}
+
+void GameShell::RefreshStatus() {
+    TfrmJMain& w = *window;
+    const bool playing = engine->play.playing;
+    if (playing) {
+        w.SetStatusPanel(0, "Score: " + std::to_string(DisplayedScore(engine->counters)));
+        w.SetStatusPanel(2, "Tiles: " + std::to_string(engine->board.tilesLeft));
+        w.SetStatusPanel(3, "Matches: " + std::to_string(engine->finder.Available()));
+    }
+    if (!engine->clock.Running()) {
+        w.SetStatusPanel(1, playing ? "Time: " + engine->clock.Text() : "Time: 0:00:00");
+    }
+    w.SetStatusPanel(5, engine->playerName);
+}
+
+void GameShell::RefreshMenus() {
+    TfrmJMain& w = *window;
+    const bool playing = engine->play.playing;
+    w.SetCommandEnabled(CommandId::Pause, playing);
+    w.SetCommandEnabled(CommandId::PausePopUp, playing);
+    w.SetCommandEnabled(CommandId::QuitGame, playing);
+    w.SetCommandEnabled(CommandId::QuitGamePopUp, playing);
+    w.SetCommandEnabled(CommandId::SuggestMove, playing && engine->rules.faceDown == 0);
+}
+
+void GameShell::RefreshTitle() {
+    const bool editing = engine->mode == EngineMode::Editing;
+    window->setWindowTitle(QString::fromStdString(
+        WindowTitle(editing, engine->gameName, engine->play.playing, engine->gameName)));
+}
+
+void GameShell::ClockTick() {
+    if (engine->clock.Running()) {
+        window->SetStatusPanel(1, "Time: " + engine->clock.Text());
+    }
 }
 
 void GameShell::RestoreWindowState() {
@@ -97,6 +489,8 @@ bool GameShell::CloseRequest() {
         settings->WriteInteger(kSectionPreference, "MainWindowState_Height", frame.height());
     }
     settings->WriteFlag(kSectionPreference, "Full_Screen", w.isFullScreen());
+    settings->WriteInteger(kSectionPreference, "MainClientWidth", w.Board()->width());
+    settings->WriteInteger(kSectionPreference, "MainClientHeight", w.Board()->height());
     const ScreenInfo screen = host.Screen();
     settings->WriteInteger(kSectionPreference, "ScreenWidth", screen.width);
     settings->WriteInteger(kSectionPreference, "ScreenHeight", screen.height);

@@ -1,18 +1,30 @@
 // The game's shell: it runs the start-up sequence, owns the Host, the
-// configuration, the engine and the main window for the whole run, connects
-// the window's commands to the engine, and runs the shutdown sequence.
+// configuration, the resource library, the engine, the board renderer and
+// the main window for the whole run, connects the window's commands and the
+// mouse to the engine, keeps the status bar current, and runs the shutdown
+// sequence.
 #pragma once
 
 #include <QObject>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "engine/CellCode.h"
 #include "records/C_App_Config.h"
 #include "records/SettingsFile.h"
 #include "shell/ui/QtHost.h"
 
+class QMouseEvent;
+class QKeyEvent;
+
 namespace jw {
 
+class BoardRenderer;
+class CustomLayouts;
+class QtBoardWindow;
+class ResourceLibrary;
+class TMahJong_interface;
 class TfrmJMain;
 
 class GameShell : public QObject {
@@ -25,11 +37,35 @@ class GameShell : public QObject {
     bool Start();
 
     TfrmJMain* Window() const { return window.get(); }
+    TMahJong_interface* Engine() const { return engine.get(); }
 
   private:
+    bool OpenLibrary();
+    void CreateEngine();
+    void LoadTileSetFromSettings();
     void WireCommands();
+    void FirstActivation();
+
+    // Board input.
+    void MousePress(QMouseEvent* event);
+    void MouseMove(QMouseEvent* event);
+    void MouseRelease(QMouseEvent* event);
+    void LayoutCheck(bool forced);
+
+    // Commands.
+    void NewGame();
+    void RestartGame();
+    void QuitGame();
+    void TogglePause();
     void ToggleFullScreen();
     void ShowAbout();
+    bool FullScreenKey(QKeyEvent* event);
+
+    void AfterMove();
+    void RefreshStatus();
+    void RefreshMenus();
+    void RefreshTitle();
+    void ClockTick();
     bool CloseRequest();
     void RestoreWindowState();
 
@@ -37,7 +73,16 @@ class GameShell : public QObject {
     QtHost host;
     std::unique_ptr<TApplication_Config> config;
     std::unique_ptr<SettingsFile> settings;
+    std::unique_ptr<ResourceLibrary> library;
+    std::unique_ptr<CustomLayouts> customLayouts;
     std::unique_ptr<TfrmJMain> window;
+    std::unique_ptr<TMahJong_interface> engine;
+    std::unique_ptr<BoardRenderer> renderer;
+    std::unique_ptr<QtBoardWindow> boardWindow;
+    std::optional<BoardPos> hovered;
+    int lastLayoutWidth = -1;
+    int lastLayoutHeight = -1;
+    bool firstActivationPending = true;
 };
 
 }  // namespace jw

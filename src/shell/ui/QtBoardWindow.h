@@ -1,0 +1,27 @@
+// The board window on Qt: copies finished rectangles of the board picture
+// into the play area and draws transient pictures (peek, pause) over it.
+#pragma once
+
+#include <QImage>
+
+#include "presentation/BoardWindow.h"
+
+namespace jw {
+
+class BoardView;
+
+// A QImage that shares the pixels of a picture (no copy; valid while the
+// picture lives and keeps its size).
+QImage WrapImage(const Image& picture);
+
+class QtBoardWindow : public BoardWindow {
+  public:
+    explicit QtBoardWindow(BoardView& view) : view(view) {}
+    void Present(const Image& board, Rect area) override;
+    void DrawOver(const Image& picture, int x, int y, std::optional<Pixel> key) override;
+
+  private:
+    BoardView& view;
+};
+
+}  // namespace jw
