@@ -209,6 +209,7 @@ bool TMahJong_interface::EndGame() {
     const LocalTime end = host.Now();
     clock.Stop();
     const int elapsed = clock.ElapsedSeconds();
+    elapsedSeconds = elapsed;
     if (!faceDown && won) {
         const std::int64_t displayed = DisplayedScore(counters);
         counters.rawScore += EndBonus(displayed) + TimeBonus(displayed, elapsed, board.tileCount);

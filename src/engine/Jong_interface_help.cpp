@@ -7,7 +7,8 @@
 namespace jw {
 
 void TMahJong_interface::SuggestMove() {
-    if (!play.playing || play.busy) {
+    // Face-down games offer no hints (the command is disabled there).
+    if (!play.playing || play.busy || rules.faceDown != 0) {
         return;
     }
     if (finder.hintCursor >= finder.Possible()) {
@@ -18,7 +19,6 @@ void TMahJong_interface::SuggestMove() {
     if (pick) {
         suggestedPairs += pick->SuggestedText();
         play.busy = true;
-        host.SetBusy(true);
         const SelectionSlots playerSelection = selection;
         selection.Clear();
         for (int k = 0; k < pick->size; ++k) {
@@ -31,7 +31,6 @@ void TMahJong_interface::SuggestMove() {
         host.RefreshBoard();
         ++finder.hintCursor;
         play.busy = false;
-        host.SetBusy(false);
     }
     ++counters.suggestCount;
     counters.suggestPenaltyTotal +=
