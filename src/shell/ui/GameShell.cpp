@@ -17,6 +17,7 @@
 #include "shell/ui/BoardView.h"
 #include "shell/ui/InputHook.h"
 #include "shell/ui/J_Main.h"
+#include "shell/ui/J_Splash.h"
 #include "shell/ui/QtBoardWindow.h"
 
 namespace jw {
@@ -112,11 +113,18 @@ bool GameShell::Start() {
     if (!OpenLibrary()) {
         return false;
     }
+    // The splash picture stays on top while the slow steps run.
+    auto splash = std::make_unique<TfrmJSplashForm>(*library);
+    splash->show();
+    splash->repaint();
+    QCoreApplication::processEvents();
+
     window = std::make_unique<TfrmJMain>();
     host.SetOwner(window.get());
     CreateEngine();
     WireCommands();
     RestoreWindowState();
+    splash->hide();
     QMetaObject::invokeMethod(
         this, [this] { FirstActivation(); }, Qt::QueuedConnection);
     return true;

@@ -1,0 +1,29 @@
+// TfrmJSplashForm: the borderless picture shown on top, centred on the
+// screen, while the game starts.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace jw {
+
+class ResourceStore;
+
+class TfrmJSplashForm : public QWidget {
+  public:
+    // Shows the "SPLASH" picture of the library; without one, a plain
+    // picture with the program's name.
+    explicit TfrmJSplashForm(const ResourceStore& resources);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage picture;
+};
+
+// Reads a picture of the library by kind and name through Qt's decoders;
+// a null image when it is missing or unreadable.
+QImage LibraryPicture(const ResourceStore& resources, const char* kind, const char* name);
+
+}  // namespace jw
