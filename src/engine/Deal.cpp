@@ -47,7 +47,8 @@ std::vector<BoardPos> PickBatch(const Board& board, const std::vector<BoardPos>&
         ++m;
     }
     const int count = static_cast<int>(candidates.size());
-    const int ttm = rules.tilesToMatch;
+    // A layout file may carry any number here; below 1 it deals one tile a batch.
+    const int ttm = std::max(1, rules.tilesToMatch);
     if (count >= 2) {
         for (int i = 1; i <= count; ++i) {
             const int f = KeyPair(number, i) + singleLevel;

@@ -79,6 +79,7 @@ TEST(DealDifferential, SingleLevelsShufflesAndLargerMatchesAgree) {
         // Three and four tiles a match, and the relaxed remove rule.
         ExpectSameDeal(board, DealRules{3, 0, {}}, number, 1, 5);
         ExpectSameDeal(board, DealRules{4, 1, {}}, number, 1, 5);
+        ExpectSameDeal(board, DealRules{0, 0, {}}, number, 1, 5);
         // A shuffle of a partly cleared board.
         Board partial = board;
         std::vector<int> ids;

@@ -254,6 +254,17 @@ TEST(PlayableDeal, InconsistentLayoutsAreReportedAndDealtAsFarAsPossible) {
     }
 }
 
+TEST(PlayableDeal, NonsenseMatchSizesDealOneTileABatch) {
+    for (const int ttm : {0, -3, 1}) {
+        Board board;
+        literal::BuildTurtles(board, 1);
+        const DealResult deal = PlayableDeal(board, DealRules{ttm, 0, {}}, "1212121212121", 1, 5);
+        EXPECT_TRUE(deal.reports.empty());
+        ASSERT_EQ(deal.tiles.size(), 144u);
+        EXPECT_EQ(deal.tiles.back().batch, 143);
+    }
+}
+
 TEST(PlayableDeal, ThreeAndFourTileGamesAreDealtWithoutPairing) {
     for (const int ttm : {3, 4}) {
         Board board;
