@@ -103,80 +103,66 @@ void ReadSection(const std::vector<std::string>& lines, std::string_view start,
     }
 }
 
-// Anchors of removed tiles on the tile levels.
-int CountRemovedAnchors(const Board& board) {
-    int count = 0;
-    for (int level = 1; level <= kTileLevels; ++level) {
-        for (int column = 1; column <= kBoardColumns; ++column) {
-            for (int row = 1; row <= kBoardRows; ++row) {
-                count += board.At(level, column, row) == kRemovedAnchor ? 1 : 0;
-            }
-        }
-    }
-    return count;
-}
+std::string GameNameOf(const TMahJong_Base& engine, GameId id);
 
-// Moves every cell of levels 1 to 5 by the same amount so that the leftmost
-// anchor (live or removed) lies in column 1 and the topmost in row 1.
-void MoveToCorner(Board& board) {
+// A cell the body wrote, and what it holds.
+struct StoredCell {
+    int level;
+    int column;
+    int row;
+    CellCode code;
+};
+
+// Moves every cell the body wrote on levels 1 to 5 by the same amount so
+// that the leftmost anchor (live or removed) lies in column 1 and the
+// topmost in row 1. Only the written cells are visited, so a small layout
+// costs little. Returns the cells as they lie afterwards.
+std::vector<StoredCell> MoveToCorner(Board& board, const std::vector<BoardPos>& written) {
+    // Take every written cell off the board once (a cell written twice is
+    // found empty the second time).
+    std::vector<StoredCell> cells;
+    cells.reserve(written.size());
     int minColumn = kBoardColumns + 1;
     int minRow = kBoardRows + 1;
-    for (int level = 1; level <= kTileLevels; ++level) {
-        for (int column = 1; column <= kBoardColumns; ++column) {
-            for (int row = 1; row <= kBoardRows; ++row) {
-                const CellCode code = board.At(level, column, row);
-                if (IsAnchor(code) || code == kRemovedAnchor) {
-                    minColumn = std::min(minColumn, column);
-                    minRow = std::min(minRow, row);
-                }
-            }
+    for (const BoardPos& pos : written) {
+        if (pos.level > kTileLevels) {
+            continue;
+        }
+        const CellCode code = board.At(pos.level, pos.column, pos.row);
+        if (code == 0) {
+            continue;
+        }
+        board.Set(pos.level, pos.column, pos.row, 0);
+        cells.push_back({pos.level, pos.column, pos.row, code});
+        if (IsAnchor(code) || code == kRemovedAnchor) {
+            minColumn = std::min(minColumn, pos.column);
+            minRow = std::min(minRow, pos.row);
         }
     }
-    if (minColumn > kBoardColumns) {
-        return;
+    const int dc = minColumn > kBoardColumns ? 0 : 1 - minColumn;
+    const int dr = minRow > kBoardRows ? 0 : 1 - minRow;
+    // A stray cell left of or above every anchor falls off the board.
+    for (StoredCell& cell : cells) {
+        cell.column += dc;
+        cell.row += dr;
     }
-    const int dc = 1 - minColumn;
-    const int dr = 1 - minRow;
-    if (dc == 0 && dr == 0) {
-        return;
+    std::erase_if(cells, [](const StoredCell& cell) {
+        return !Board::InGrid(cell.level, cell.column, cell.row);
+    });
+    for (const StoredCell& cell : cells) {
+        board.Set(cell.level, cell.column, cell.row, cell.code);
     }
-    // Both shifts point to lower indices, so every target cell has been
-    // visited (and emptied) before it is written. A stray cell left of or
-    // above every anchor falls off the board.
-    for (int level = 1; level <= kTileLevels; ++level) {
-        for (int column = 1; column <= kBoardColumns; ++column) {
-            for (int row = 1; row <= kBoardRows; ++row) {
-                const CellCode code = board.At(level, column, row);
-                if (code != 0) {
-                    board.Set(level, column, row, 0);
-                    board.Set(level, column + dc, row + dr, code);
-                }
-            }
-        }
-    }
+    return cells;
 }
 
-std::string GameNameOf(const TMahJong_Base& engine, GameId id) {
-    std::string name = engine.catalog.NameOf(id);
-    if (name.empty() && id >= kFirstCustomGameId && !engine.dataFolder.empty()) {
-        name = CustomLayouts(engine.dataFolder).LayoutNameById(id);
-    }
-    return name;
-}
-
-// Steps 13 and 14, which run however the read ends.
-void FinishRead(TMahJong_Base& engine) {
-    engine.gameName = GameNameOf(engine, engine.gameId);
-    engine.scoreType = ValidateScoreType(engine.scoreType, engine.host);
-}
-
-}  // namespace
-
-bool ParseLayoutBody(TMahJong_Base& engine, std::string_view body, bool screenFit) {
+// The body parser; also reports the anchors of removed tiles.
+bool ParseBody(TMahJong_Base& engine, std::string_view body, bool screenFit, int& removedAnchors) {
     engine.ClearBoard();
     Board& board = engine.board;
     int quarters = 0;
     int outside = 0;
+    std::vector<BoardPos> written;
+    written.reserve(body.size() / kCellRecordWidth);
     for (std::size_t pos = 0; pos < body.size(); pos += kCellRecordWidth) {
         const auto record = ParseCellRecord(body.substr(pos, kCellRecordWidth));
         if (!record) {
@@ -189,6 +175,7 @@ bool ParseLayoutBody(TMahJong_Base& engine, std::string_view body, bool screenFi
             continue;
         }
         board.Set(record->level, record->column, record->row, record->code);
+        written.push_back({record->level, record->column, record->row});
         const CellCode code = record->code;
         if (code > 0 && code < kQuarterBase) {
             ++board.tileCount;
@@ -213,7 +200,10 @@ bool ParseLayoutBody(TMahJong_Base& engine, std::string_view body, bool screenFi
     }
     board.tilesLeft = board.tileCount;
 
-    MoveToCorner(board);
+    removedAnchors = 0;
+    for (const StoredCell& cell : MoveToCorner(board, written)) {
+        removedAnchors += cell.code == kRemovedAnchor ? 1 : 0;
+    }
     bool fits = true;
     if (engine.layoutSeams.fitToScreen) {
         fits = engine.layoutSeams.fitToScreen(engine, screenFit);
@@ -233,6 +223,27 @@ bool ParseLayoutBody(TMahJong_Base& engine, std::string_view body, bool screenFi
                            std::to_string(board.tileCount));
     }
     return fits;
+}
+
+std::string GameNameOf(const TMahJong_Base& engine, GameId id) {
+    std::string name = engine.catalog.NameOf(id);
+    if (name.empty() && id >= kFirstCustomGameId && !engine.dataFolder.empty()) {
+        name = CustomLayouts(engine.dataFolder).LayoutNameById(id);
+    }
+    return name;
+}
+
+// Steps 13 and 14, which run however the read ends.
+void FinishRead(TMahJong_Base& engine) {
+    engine.gameName = GameNameOf(engine, engine.gameId);
+    engine.scoreType = ValidateScoreType(engine.scoreType, engine.host);
+}
+
+}  // namespace
+
+bool ParseLayoutBody(TMahJong_Base& engine, std::string_view body, bool screenFit) {
+    int removedAnchors = 0;
+    return ParseBody(engine, body, screenFit, removedAnchors);
 }
 
 bool ReadLayoutText(TMahJong_Base& engine, ReadMode mode, const std::string& text, GameId id) {
@@ -306,7 +317,8 @@ bool ReadLayoutText(TMahJong_Base& engine, ReadMode mode, const std::string& tex
         (engine.gameId != previousId || mode == ReadMode::ResumeHeld) &&
         (engine.settings == nullptr ||
          engine.settings->ReadString(kSectionPreference, "Automatic_Tile_Size", "Y") == "Y");
-    const bool fits = ParseLayoutBody(engine, body, screenFit);
+    int removedAnchors = 0;
+    const bool fits = ParseBody(engine, body, screenFit, removedAnchors);
 
     // A game file carries the tile count of the whole game, while the body
     // holds only the tiles left. The count feeds the score, so it is kept
@@ -315,7 +327,7 @@ bool ReadLayoutText(TMahJong_Base& engine, ReadMode mode, const std::string& tex
     if (ReadsGameState(mode)) {
         const int live = engine.board.tileCount;
         if (gameTileCount < live || gameTileCount > kMaxTiles) {
-            gameTileCount = live + CountRemovedAnchors(engine.board);
+            gameTileCount = live + removedAnchors;
         }
         engine.board.tileCount = gameTileCount;
     }

@@ -468,8 +468,8 @@ std::vector<std::string> LevelPicture(const Board& board, int level, int columns
     return picture;
 }
 
-BoardExtent ExtentOf(const Board& board) {
-    BoardExtent extent;
+CellExtent CellExtentOf(const Board& board) {
+    CellExtent extent;
     for (int level = 1; level <= kTileLevels; ++level) {
         for (int column = 1; column <= kBoardColumns; ++column) {
             for (int row = 1; row <= kBoardRows; ++row) {

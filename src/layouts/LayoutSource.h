@@ -57,10 +57,10 @@ LayoutFileContent CompiledLayoutContent(const CompiledLayout& layout);
 std::vector<std::string> LevelPicture(const Board& board, int level, int columns, int rows);
 
 // The highest column and row of any non-zero cell on levels 1 to 5.
-struct BoardExtent {
+struct CellExtent {
     int columns = 0;
     int rows = 0;
 };
-BoardExtent ExtentOf(const Board& board);
+CellExtent CellExtentOf(const Board& board);
 
 }  // namespace jw

@@ -3,6 +3,7 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace jw {
 
@@ -44,6 +45,11 @@ std::string ResourceLibrary::CantLoadMessage(std::string_view path) {
 
 std::unique_ptr<ResourceLibrary> ResourceLibrary::Open(const std::string& path,
                                                        std::string* error) {
+    std::error_code sizeError;
+    if (std::filesystem::file_size(path, sizeError) == 0 && !sizeError) {
+        SetError(error, path + ": empty file");
+        return nullptr;
+    }
     int code = 0;
     // The consistency check compares the central directory with the local
     // headers, which refuses a truncated archive at once.
@@ -61,6 +67,11 @@ std::unique_ptr<ResourceLibrary> ResourceLibrary::Open(const std::string& path,
 }
 
 std::unique_ptr<ResourceLibrary> ResourceLibrary::OpenBytes(std::string bytes, std::string* error) {
+    // An empty buffer would read as an archive without entries.
+    if (bytes.empty()) {
+        SetError(error, "empty file");
+        return nullptr;
+    }
     std::unique_ptr<ResourceLibrary> library(new ResourceLibrary());
     library->memory = std::move(bytes);
     zip_error_t zipError;

@@ -150,7 +150,7 @@ int Show(const Args& args) {
     }
     const Board& board = engine->board;
     const LayoutRules& r = engine->rules;
-    const BoardExtent extent = ExtentOf(board);
+    const CellExtent extent = CellExtentOf(board);
     std::cout << "Game " << engine->gameId << ": " << engine->gameName << "\n";
     std::cout << "Rules: TilesToMatch " << r.tilesToMatch << ", Repetition " << r.repetition
               << ", RemoveRule " << r.removeRule << ", SetCount " << r.setCount << ", Faceless "

@@ -1,12 +1,13 @@
 // rgfpack: builds a resource library from folder trees.
 //
-//   rgfpack OUT.rgf [--manifest FILE] DIR...
+//   rgfpack OUT.rgf [--manifest FILE [--check-kinds KIND,...]] DIR...
 //
 // Every file DIR/KIND/NAME.ext becomes the entry KIND/NAME (the extension
 // dropped); KIND is one of BITMAP, ICON, CURSOR, JPEG, WAVE, GAMES. Entries
 // are stored in sorted order with one fixed time stamp, so the same input
 // always gives the same bytes. With a manifest (one KIND/NAME per line, '#'
-// comments) every listed entry must be present, or nothing is written.
+// comments) every listed entry must be present, or nothing is written;
+// --check-kinds limits that check to the kinds a build makes.
 // The library is replaced only when its contents change.
 #include <zip.h>
 
@@ -82,7 +83,7 @@ bool Collect(const std::vector<fs::path>& roots,
     return ok;
 }
 
-bool CheckManifest(const fs::path& manifest,
+bool CheckManifest(const fs::path& manifest, const std::set<std::string>& onlyKinds,
                    const std::map<std::string, std::pair<std::string, fs::path>>& entries) {
     std::ifstream in(manifest);
     if (!in) {
@@ -101,6 +102,9 @@ bool CheckManifest(const fs::path& manifest,
             continue;
         }
         line = line.substr(start);
+        if (!onlyKinds.empty() && onlyKinds.count(line.substr(0, line.find('/'))) == 0) {
+            continue;
+        }
         if (entries.count(Lower(line)) == 0) {
             std::cerr << manifest.string() << ":" << lineNo << ": " << line
                       << " is listed but was not made\n";
@@ -182,10 +186,18 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     fs::path out;
     fs::path manifest;
+    std::set<std::string> onlyKinds;
     std::vector<fs::path> roots;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--manifest" && i + 1 < args.size()) {
             manifest = args[++i];
+        } else if (args[i] == "--check-kinds" && i + 1 < args.size()) {
+            std::string kinds = args[++i];
+            for (std::size_t comma; (comma = kinds.find(',')) != std::string::npos;) {
+                onlyKinds.insert(kinds.substr(0, comma));
+                kinds.erase(0, comma + 1);
+            }
+            onlyKinds.insert(kinds);
         } else if (out.empty()) {
             out = args[i];
         } else {
@@ -193,14 +205,14 @@ int main(int argc, char** argv) {
         }
     }
     if (out.empty() || roots.empty()) {
-        std::cerr << "Usage: rgfpack OUT.rgf [--manifest FILE] DIR...\n";
+        std::cerr << "Usage: rgfpack OUT.rgf [--manifest FILE [--check-kinds KIND,...]] DIR...\n";
         return 2;
     }
     std::map<std::string, std::pair<std::string, fs::path>> entries;
     if (!Collect(roots, entries)) {
         return 1;
     }
-    if (!manifest.empty() && !CheckManifest(manifest, entries)) {
+    if (!manifest.empty() && !CheckManifest(manifest, onlyKinds, entries)) {
         std::cerr << "rgfpack: " << out.string() << " not written\n";
         return 1;
     }
