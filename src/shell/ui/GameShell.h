@@ -38,6 +38,9 @@ class GameShell : public QObject {
 
     TfrmJMain* Window() const { return window.get(); }
     TMahJong_interface* Engine() const { return engine.get(); }
+    BoardRenderer* Renderer() const { return renderer.get(); }
+    QtHost& GetHost() { return host; }
+    const std::string& DataFolder() const { return config->DataFolder(); }
 
   private:
     bool OpenLibrary();

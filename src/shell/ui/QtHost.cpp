@@ -32,6 +32,9 @@ QtHost::QtHost() : random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch
 
 MessageAnswer QtHost::ShowMessage(MessageKind kind, const std::string& text,
                                   MessageButtons buttons) {
+    if (answerer) {
+        return answerer(kind, text, buttons);
+    }
     QMessageBox box(owner);
     box.setWindowTitle(QString::fromUtf8(kProgramName));
     box.setText(MessageText(text));
@@ -113,10 +116,20 @@ AdviceAnswer RunAdviceDialog(QWidget* owner, const std::string& text, bool withC
 }  // namespace
 
 AdviceAnswer QtHost::ShowAdviceWindow(const std::string& text, int picture) {
+    if (answerer) {
+        answerer(MessageKind::Information, text, MessageButtons::Ok);
+        return {};
+    }
     return RunAdviceDialog(owner, text, false, picture);
 }
 
 AdviceAnswer QtHost::ConfirmAdviceWindow(const std::string& text, bool cancelWanted) {
+    if (answerer) {
+        const MessageAnswer answer = answerer(
+            MessageKind::Confirmation, text,
+            cancelWanted ? MessageButtons::OkCancel : MessageButtons::Ok);
+        return {answer == MessageAnswer::Ok, false};
+    }
     return RunAdviceDialog(owner, text, cancelWanted, 1);
 }
 

@@ -22,6 +22,9 @@ class QtHost : public Host {
     // Sound playback is handed to the sound player once it exists.
     std::function<void(const std::string&)> soundPlayer;
     std::function<void()> soundStopper;
+    // Answers message boxes instead of the player when set (tests drive the
+    // real window with it); also records what was asked.
+    std::function<MessageAnswer(MessageKind, const std::string&, MessageButtons)> answerer;
     // Refresh requests, connected by the main window.
     std::function<void()> onRefreshStatusBar;
     std::function<void()> onRefreshTitle;

@@ -1,0 +1,182 @@
+// The game window driven like a player: clicks on tiles, keys, pause, full
+// screen and closing with a game in progress.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <map>
+
+#include "engine/Jong_class_interface.h"
+#include "engine/Scoring.h"
+#include "platform/TempFolder.h"
+#include "presentation/BoardRenderer.h"
+#include "shell/ui/BoardView.h"
+#include "shell/ui/GameShell.h"
+#include "shell/ui/J_Main.h"
+
+namespace jw {
+namespace {
+
+class GameWindow : public ::testing::Test {
+  protected:
+    GameWindow()
+        : home("HOME", folder.Path().string()),
+          dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {}
+
+    // Starts the game as the program does and lets the first activation run.
+    std::unique_ptr<GameShell> StartShell() {
+        auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
+        if (!shell->Start()) {
+            return nullptr;
+        }
+        shell->GetHost().answerer = [this](MessageKind, const std::string& text, MessageButtons) {
+            asked.push_back(text);
+            return MessageAnswer::Ok;
+        };
+        shell->Window()->resize(1280, 900);
+        QTest::qWait(100);
+        return shell;
+    }
+
+    // Two free tiles of one match group, or nothing.
+    static std::optional<std::pair<BoardPos, BoardPos>> FreePair(TMahJong_interface& engine) {
+        std::map<MatchGroup, BoardPos> seen;
+        for (int level = 1; level <= kTileLevels; ++level) {
+            for (int column = 1; column < kBoardColumns; ++column) {
+                for (int row = 1; row < kBoardRows; ++row) {
+                    const CellCode code = engine.board.At(level, column, row);
+                    if (!IsAnchor(code) || !engine.IsTileFree(level, column, row, false)) {
+                        continue;
+                    }
+                    const MatchGroup group = engine.MatchGroupOfTile(code);
+                    const BoardPos pos{level, column, row};
+                    const auto found = seen.find(group);
+                    if (found != seen.end()) {
+                        return std::make_pair(found->second, pos);
+                    }
+                    seen[group] = pos;
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The middle of a tile's face on the window.
+    static QPoint FaceCentre(GameShell& shell, BoardPos pos) {
+        const Point corner = shell.Renderer()->Grid().TilePosition(pos);
+        const TileGeometry& geometry = shell.Renderer()->Geometry();
+        return {corner.x + geometry.faceWidth / 2, corner.y + geometry.faceHeight / 2};
+    }
+
+    test::TempFolder folder;
+    test::ScopedEnv home;
+    test::ScopedEnv dataHome;
+    std::vector<std::string> asked;
+};
+
+TEST_F(GameWindow, ClickingTwoMatchingFreeTilesRemovesThemAndScores) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    ASSERT_TRUE(engine.play.playing);
+    ASSERT_EQ(engine.board.tilesLeft, 144);
+    const auto pair = FreePair(engine);
+    ASSERT_TRUE(pair.has_value());
+    BoardView* view = shell->Window()->Board();
+    QTest::mouseClick(view, Qt::LeftButton, {}, FaceCentre(*shell, pair->first));
+    QTest::mouseClick(view, Qt::LeftButton, {}, FaceCentre(*shell, pair->second));
+    EXPECT_EQ(engine.board.tilesLeft, 142);
+    EXPECT_LT(engine.board.At(pair->first.level, pair->first.column, pair->first.row), 0);
+    EXPECT_LT(engine.board.At(pair->second.level, pair->second.column, pair->second.row), 0);
+    EXPECT_GT(DisplayedScore(engine.counters), 0);
+}
+
+TEST_F(GameWindow, APressOnACoveredTileGoesToTheFreeTileBeneathThePointer) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    // A tile of level 4 of the turtle: the top tile covers it.
+    std::optional<BoardPos> covered;
+    for (int column = 1; column < kBoardColumns && !covered; ++column) {
+        for (int row = 1; row < kBoardRows && !covered; ++row) {
+            if (IsAnchor(engine.board.At(4, column, row)) &&
+                !engine.IsTileFree(4, column, row, false)) {
+                covered = BoardPos{4, column, row};
+            }
+        }
+    }
+    ASSERT_TRUE(covered.has_value());
+    // A point of its face that the top tile leaves visible.
+    const Point corner = shell->Renderer()->Grid().TilePosition(*covered);
+    const int x = corner.x + 3;
+    const int y = corner.y + 3;
+    // Below it, the first level with a live tile under the point decides.
+    std::optional<BoardPos> expected;
+    for (int level = 3; level >= 1 && !expected; --level) {
+        const auto hit = shell->Renderer()->Grid().HitTest(engine.board, level, x, y, false);
+        if (hit && engine.board.At(hit->level, hit->column, hit->row) > 0 &&
+            engine.IsTileFree(hit->level, hit->column, hit->row, false)) {
+            expected = hit;
+        }
+    }
+    QTest::mouseClick(shell->Window()->Board(), Qt::LeftButton, {}, QPoint(x, y));
+    ASSERT_EQ(engine.selection.Count(), expected ? 1 : 0);
+    if (expected) {
+        EXPECT_EQ(engine.selection.Pos(0), *expected);
+        EXPECT_LT(expected->level, 4);
+    }
+}
+
+TEST_F(GameWindow, PauseStopsTheClockAndAnyKeyResumes) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    TfrmJMain& window = *shell->Window();
+    QAction* pause = window.Action(CommandId::Pause);
+    ASSERT_TRUE(pause->isEnabled());
+    bool sawPause = false;
+    QTimer::singleShot(300, [&] {
+        sawPause = shell->Renderer()->Paused() && !engine.clock.Running();
+        QTest::keyClick(window.Board(), Qt::Key_Space);
+    });
+    pause->trigger();  // returns when the pause ends
+    EXPECT_TRUE(sawPause);
+    EXPECT_FALSE(shell->Renderer()->Paused());
+    EXPECT_TRUE(engine.clock.Running());
+    EXPECT_FALSE(window.IsCommandDown(CommandId::Pause));
+}
+
+TEST_F(GameWindow, FullScreenKeysEnterAndEscapeLeaves) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TfrmJMain& window = *shell->Window();
+    window.Action(CommandId::FullScreen)->trigger();
+    QTest::qWait(50);
+    EXPECT_TRUE(window.isFullScreen());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::qWait(50);
+    EXPECT_FALSE(window.isFullScreen());
+    EXPECT_FALSE(window.IsCommandDown(CommandId::FullScreen));
+}
+
+TEST_F(GameWindow, ClosingWritesTheWindowStateAndAsksWhenConfigured) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    const std::string settingsPath = shell->DataFolder() + "cnfg.dat";
+    SettingsFile settings(settingsPath);
+    settings.WriteString("Preference", "ConfirmQuit", "Y");
+    shell->GetHost().answerer = [this](MessageKind, const std::string& text, MessageButtons) {
+        asked.push_back(text);
+        return MessageAnswer::Cancel;
+    };
+    EXPECT_FALSE(shell->Window()->close());
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back(), "Exit Jadewind 2007?");
+    // The state is written even though the close was refused.
+    EXPECT_EQ(settings.ReadString("Preference", "Full_Screen", "?"), "N");
+    EXPECT_NE(settings.ReadInteger("Preference", "MainClientWidth", -1), -1);
+}
+
+}  // namespace
+}  // namespace jw
