@@ -34,6 +34,8 @@ void BoardGrid::Compute(const GridArea& area, const TileGeometry& geometry) {
     }
     const int w = std::max(1, geometry.faceWidth);
     const int h = std::max(1, geometry.faceHeight);
+    cellWidth = w / 2;
+    cellHeight = h / 2;
     n = (availableWidth / w + 1) * 2;
     n = std::clamp(n, 1, kMaxDimension);
 
@@ -51,6 +53,15 @@ void BoardGrid::Compute(const GridArea& area, const TileGeometry& geometry) {
     ys[1] = std::max((availableHeight - (height - h / 2)) / 2 + topMargin, topMargin + depth);
     for (int i = 2; i <= n; ++i) {
         ys[static_cast<std::size_t>(i)] = ys[static_cast<std::size_t>(i - 1)] + h / 2;
+    }
+}
+
+void BoardGrid::CentreLayout(int width, int height, int spare) {
+    const int columns = std::max(0, (visibleColumns - spare - width) / 2);
+    const int rows = std::max(0, (visibleRows - spare - height) / 2);
+    for (int i = 1; i <= n; ++i) {
+        xs[static_cast<std::size_t>(i)] += columns * cellWidth;
+        ys[static_cast<std::size_t>(i)] += rows * cellHeight;
     }
 }
 

@@ -34,6 +34,12 @@ class BoardGrid {
     // X[1..N] and Y[1..N] (all divisions truncating).
     void Compute(const GridArea& area, const TileGeometry& geometry);
 
+    // Moves the whole grid right and down by whole cells so that a layout
+    // `width` x `height` cells anchored at column 1 and row 1 lies in the
+    // middle of the visible cells (less `spare` of them); never moves it
+    // left or up.
+    void CentreLayout(int width, int height, int spare);
+
     // Left pixel edge of column `c` and top edge of row `r` at level 0;
     // 0 outside 1..N.
     int X(int c) const { return c >= 1 && c <= n ? xs[static_cast<std::size_t>(c)] : 0; }
@@ -81,6 +87,8 @@ class BoardGrid {
     int availableWidth = 0;
     int availableHeight = 0;
     int depth = 0;
+    int cellWidth = 0;
+    int cellHeight = 0;
 };
 
 // The extent of the layout on a board, in cells: from the first to the last

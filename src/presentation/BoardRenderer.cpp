@@ -24,11 +24,26 @@ BoardRenderer::BoardRenderer(TMahJong_graphic& engineIn, const ResourceStore* ad
     : engine(engineIn), addOns(addOnsIn) {
     engine.painter = this;
     selectedCodes.fill(kEmptySlot);
+    // Reading a layout places it on the screen through these.
+    LayoutSeams& seams = engine.layoutSeams;
+    seams.fitToScreen = [this](TMahJong_Base&, bool fitFlag) {
+        const bool automatic =
+            engine.settings == nullptr ||
+            engine.settings->ReadFlag(setting::kPreference, setting::kAutomaticTileSize, true);
+        const bool fits = FitLayout(automatic, true, fitFlag);
+        PlaceLayout();
+        return fits;
+    };
+    seams.boardOrigin = [this] { return std::pair<int, int>{grid.X(1), grid.Y(1)}; };
+    seams.reloadTileSet = [this] { LoadTileSet(0, tiles.choice.sizeLetter); };
 }
 
 BoardRenderer::~BoardRenderer() {
     if (engine.painter == this) {
         engine.painter = nullptr;
+        engine.layoutSeams.fitToScreen = nullptr;
+        engine.layoutSeams.boardOrigin = nullptr;
+        engine.layoutSeams.reloadTileSet = nullptr;
     }
 }
 
@@ -46,6 +61,15 @@ void BoardRenderer::SetArea(const GridArea& areaIn) {
 
 void BoardRenderer::ComputeGrid() {
     grid.Compute(area, tiles.geometry);
+    if (placed && !Editing()) {
+        const int spare = !area.preview && engine.host.Screen().width >= 900 ? 1 : 0;
+        grid.CentreLayout(placed->width, placed->height, spare);
+    }
+}
+
+void BoardRenderer::PlaceLayout() {
+    placed = ExtentOf(engine.board);
+    ComputeGrid();
 }
 
 bool BoardRenderer::LoadTileSet(int setNumber, char sizeLetter) {

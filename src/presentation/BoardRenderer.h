@@ -62,7 +62,13 @@ class BoardRenderer : public BoardPainter {
     // The tile geometry of a size letter without loading pictures, then the
     // grid (used while searching for a size that fits).
     void RecomputeGeometry(char sizeLetter);
+    // Computes the grid for the board area and the tile size, with the
+    // placed layout in the middle (not in the layout editor, which centres
+    // the layout on the board itself).
     void ComputeGrid();
+    // Remembers the extent of the layout on the board, to be centred by
+    // every grid computation from now on.
+    void PlaceLayout();
 
     // BoardPainter.
     void RedrawBoard() override;
@@ -140,6 +146,7 @@ class BoardRenderer : public BoardPainter {
     BoardWindow* window = nullptr;
     GridArea area;
     BoardGrid grid;
+    std::optional<LayoutExtent> placed;
     TileSet tiles;
     Image board;
     Image background;

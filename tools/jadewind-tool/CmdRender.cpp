@@ -1,0 +1,210 @@
+// jadewind-tool render: a dealt board drawn as the game draws it, written as
+// a PNG picture.
+//
+//   render GAMEID|FILE NUMBER --size LETTER --width W --height H [--set N]
+//          [--select L,C,R ...] [--remove K] [--editor] --out FILE.png
+//
+// The board area is W x H pixels; the tile set comes from MahJong.rgf beside
+// the tool (the family's default set unless --set is given). --remove takes
+// away K groups of free matching tiles before --select picks tiles.
+#include <iostream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "Commands.h"
+#include "ToolGames.h"
+#include "engine/Deal.h"
+#include "engine/GameNumber.h"
+#include "engine/Jong_class_interface.h"
+#include "presentation/BoardRenderer.h"
+#include "presentation/PngWrite.h"
+
+namespace jw::tool {
+namespace {
+
+struct RenderOptions {
+    std::string game;
+    std::string number;
+    char size = 0;
+    int width = 0;
+    int height = 0;
+    int set = 0;
+    std::vector<BoardPos> selected;
+    int remove = 0;
+    bool editor = false;
+    std::string out;
+};
+
+std::optional<int> Number(const std::string& text) {
+    try {
+        std::size_t used = 0;
+        const int value = std::stoi(text, &used);
+        return used == text.size() ? std::optional<int>(value) : std::nullopt;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+std::optional<BoardPos> Position(const std::string& text) {
+    BoardPos pos;
+    char comma1 = 0;
+    char comma2 = 0;
+    std::istringstream in(text);
+    if (in >> pos.level >> comma1 >> pos.column >> comma2 >> pos.row && comma1 == ',' &&
+        comma2 == ',' && in.peek() == EOF) {
+        return pos;
+    }
+    return std::nullopt;
+}
+
+// Reads the options; an error text when they are wrong.
+std::string Parse(const Args& args, RenderOptions& options) {
+    std::vector<std::string> plain;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--editor") {
+            options.editor = true;
+        } else if (arg.rfind("--", 0) == 0 && !hasValue) {
+            return arg + " needs a value";
+        } else if (arg == "--size") {
+            const std::string& value = args[++i];
+            options.size = value.size() == 1 ? NormalizeSizeLetter(value[0]) : 0;
+            if (options.size == 0) {
+                return "--size takes one of the letters X T S C B P M N";
+            }
+        } else if (arg == "--width" || arg == "--height" || arg == "--set" || arg == "--remove") {
+            const std::optional<int> value = Number(args[++i]);
+            if (!value || *value < (arg == "--remove" ? 0 : 1) ||
+                ((arg == "--width" || arg == "--height") && *value > 16384)) {
+                return arg + " takes a number in range";
+            }
+            (arg == "--width"    ? options.width
+             : arg == "--height" ? options.height
+             : arg == "--set"    ? options.set
+                                 : options.remove) = *value;
+        } else if (arg == "--select") {
+            const std::optional<BoardPos> pos = Position(args[++i]);
+            if (!pos) {
+                return "--select takes LEVEL,COLUMN,ROW";
+            }
+            options.selected.push_back(*pos);
+        } else if (arg == "--out") {
+            options.out = args[++i];
+        } else if (arg.rfind("--", 0) == 0) {
+            return "unknown option " + arg;
+        } else {
+            plain.push_back(arg);
+        }
+    }
+    if (plain.size() != 2) {
+        return "render takes a game id or layout file and a game number";
+    }
+    options.game = plain[0];
+    options.number = plain[1];
+    if (options.size == 0 || options.width == 0 || options.height == 0 || options.out.empty()) {
+        return "render needs --size, --width, --height and --out";
+    }
+    return {};
+}
+
+// Takes away `count` groups of free tiles that match, in scan order.
+int RemoveMatches(TMahJong_interface& engine, int count) {
+    int removed = 0;
+    const int group = engine.rules.tilesToMatch;
+    while (removed < count) {
+        std::map<MatchGroup, std::vector<BoardPos>> free;
+        for (int level = 1; level <= kTileLevels; ++level) {
+            for (int row = 1; row < kBoardRows; ++row) {
+                for (int column = 1; column < kBoardColumns; ++column) {
+                    const CellCode code = engine.board.At(level, column, row);
+                    if (IsAnchor(code) && engine.IsTileFree(level, column, row, false)) {
+                        free[engine.MatchGroupOfTile(code)].push_back({level, column, row});
+                    }
+                }
+            }
+        }
+        bool found = false;
+        for (const auto& [match, tiles] : free) {
+            if (static_cast<int>(tiles.size()) >= group) {
+                for (int k = 0; k < group; ++k) {
+                    engine.RemoveTileAt(tiles[k].level, tiles[k].column, tiles[k].row, false);
+                }
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            break;
+        }
+        ++removed;
+    }
+    return removed;
+}
+
+int RunRender(const Args& args) {
+    RenderOptions options;
+    if (const std::string error = Parse(args, options); !error.empty()) {
+        return UsageError(error);
+    }
+    const TypedNumber number = ReadTypedGameNumber(options.number);
+    if (number.status == TypedNumberStatus::NotDigits) {
+        return UsageError(std::string(kNumbersOnlyMessage));
+    }
+    const std::string digits =
+        number.status == TypedNumberStatus::Valid ? number.number : NormalizeGameNumber("");
+
+    ToolHost host;
+    auto engine = std::make_unique<TMahJong_interface>(host);
+    if (!LoadGameLayout(options.game, *engine, host)) {
+        return 1;
+    }
+    if (engine->resources == nullptr) {
+        engine->resources = ToolLibrary();
+    }
+    const DealResult deal = DealNewGame(engine->board, engine->rules, digits);
+    for (const std::string& report : deal.reports) {
+        std::cerr << "deal error: " << report << "\n";
+    }
+    engine->mode = EngineMode::Playing;
+    if (RemoveMatches(*engine, options.remove) < options.remove) {
+        std::cerr << "note: fewer than " << options.remove << " matches could be removed\n";
+    }
+    for (const BoardPos& pos : options.selected) {
+        const CellCode code = engine->board.At(pos.level, pos.column, pos.row);
+        if (!IsAnchor(code)) {
+            std::cerr << "jadewind-tool: no tile anchored at " << pos.level << "," << pos.column
+                      << "," << pos.row << "\n";
+            return 1;
+        }
+        engine->selection.Add(pos, code);
+    }
+    if (options.editor) {
+        engine->mode = EngineMode::Editing;
+    }
+
+    BoardRenderer renderer(*engine);
+    renderer.SetArea({options.width, options.height, 0, 0, false});
+    const int set = options.set > 0 ? options.set : DefaultTileSet(engine->scoreType);
+    if (!renderer.LoadTileSet(set, options.size)) {
+        return 1;
+    }
+    renderer.PlaceLayout();
+    renderer.FullRedraw();
+    std::string error;
+    if (!WritePng(renderer.BoardImage(), options.out, error)) {
+        std::cerr << "jadewind-tool: " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+const Registrar kRender{
+    {"render", "GAMEID|FILE NUMBER --size L --width W --height H [--set N] [--select L,C,R]...",
+     "draw a dealt board to a PNG (also --remove K, --editor, --out FILE.png)", RunRender}};
+
+}  // namespace
+}  // namespace jw::tool
