@@ -5,6 +5,7 @@
 #include <QImageWriter>
 #include <QPainter>
 
+#include "Backgrounds.h"
 #include "Bodies.h"
 #include "Faces.h"
 #include "Previews.h"
@@ -66,7 +67,7 @@ bool GenerateAll(ResourceWriter& writer) {
         !writer.Bitmap("high_tld_alph", DrawHighlightMask(first.faceWidth, first.faceHeight))) {
         return false;
     }
-    return WritePreviews(writer, drawn);
+    return WritePreviews(writer, drawn) && WriteBackgroundsAndSounds(writer);
 }
 
 }  // namespace artgen

@@ -91,4 +91,14 @@ bool ResourceWriter::Jpeg(const QString& name, const QImage& image) {
     return true;
 }
 
+bool ResourceWriter::Wave(const QString& name, const QByteArray& bytes) {
+    const QString path = PathFor("WAVE", name, "wav");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
 }  // namespace artgen

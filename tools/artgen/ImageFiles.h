@@ -18,6 +18,8 @@ class ResourceWriter {
 
     bool Bitmap(const QString& name, const QImage& image);
     bool Jpeg(const QString& name, const QImage& image);
+    // Writes a complete WAVE file as WAVE/<name>.wav.
+    bool Wave(const QString& name, const QByteArray& bytes);
 
     const QStringList& Written() const { return written; }
     const QString& Error() const { return error; }

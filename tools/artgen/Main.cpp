@@ -3,12 +3,14 @@
 //   artgen OUTDIR                   write every picture as OUTDIR/<KIND>/<NAME>.<ext>
 //   artgen --list                   print the "KIND/NAME" of every picture, sorted
 //   artgen --contact-sheets DIR     write one PNG per set showing all faces on tiles
+//   artgen --background-sheet FILE  write one PNG of every built-in background
 //   artgen --verify OUTDIR          check a written folder (kinds, sizes, faces)
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "Backgrounds.h"
 #include "Fonts.h"
 #include "Generator.h"
 #include "ImageFiles.h"
@@ -41,6 +43,9 @@ int main(int argc, char** argv) {
     QString error;
     if (!artgen::LoadFonts(&error)) {
         return Fail(error);
+    }
+    if (args[0] == "--background-sheet" && args.size() == 2) {
+        return artgen::WriteBackgroundSheet(args[1], &error) ? 0 : Fail(error);
     }
     if (args[0] == "--contact-sheets" && args.size() == 2) {
         return artgen::WriteContactSheets(args[1], &error) ? 0 : Fail(error);
