@@ -83,10 +83,19 @@ Rect BoardRenderer::LocalRedraw(BoardPos pos, TileRedraw mode, bool shadows, boo
             break;
     }
 
+    // Only tiles a few cells away can reach the area: two tiles overlap when
+    // their pictures are less than W + 2D apart, and levels shift a tile by
+    // at most 4D. The draw order within this window is the full draw's.
     const int n = grid.N();
+    const int columnSpan = (w + 6 * d) / std::max(1, w / 2) + 2;
+    const int rowSpan = (h + 6 * d) / std::max(1, h / 2) + 2;
+    const int firstRow = std::max(1, pos.row - rowSpan);
+    const int lastRow = std::min(n, pos.row + rowSpan);
+    const int firstColumn = std::max(1, pos.column - columnSpan);
+    const int lastColumn = std::min(n, pos.column + columnSpan);
     for (int level = 1; level <= kTileLevels; ++level) {
-        for (int row = 1; row <= n; ++row) {
-            for (int column = 1; column <= n; ++column) {
+        for (int row = firstRow; row <= lastRow; ++row) {
+            for (int column = firstColumn; column <= lastColumn; ++column) {
                 const CellCode other = cells.At(level, column, row);
                 if (other <= 0 || other >= kQuarterBase) {
                     continue;
