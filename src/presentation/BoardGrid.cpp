@@ -56,12 +56,12 @@ void BoardGrid::Compute(const GridArea& area, const TileGeometry& geometry) {
     }
 }
 
-void BoardGrid::CentreLayout(int width, int height, int spare) {
-    const int columns = std::max(0, (visibleColumns - spare - width) / 2);
-    const int rows = std::max(0, (visibleRows - spare - height) / 2);
+void BoardGrid::CentreLayout(int width, int height) {
+    const int dx = std::max(0, visibleColumns - width) * cellWidth / 2;
+    const int dy = std::max(0, visibleRows - height) * cellHeight / 2;
     for (int i = 1; i <= n; ++i) {
-        xs[static_cast<std::size_t>(i)] += columns * cellWidth;
-        ys[static_cast<std::size_t>(i)] += rows * cellHeight;
+        xs[static_cast<std::size_t>(i)] += dx;
+        ys[static_cast<std::size_t>(i)] += dy;
     }
 }
 

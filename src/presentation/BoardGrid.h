@@ -34,11 +34,10 @@ class BoardGrid {
     // X[1..N] and Y[1..N] (all divisions truncating).
     void Compute(const GridArea& area, const TileGeometry& geometry);
 
-    // Moves the whole grid right and down by whole cells so that a layout
-    // `width` x `height` cells anchored at column 1 and row 1 lies in the
-    // middle of the visible cells (less `spare` of them); never moves it
-    // left or up.
-    void CentreLayout(int width, int height, int spare);
+    // Moves the whole grid right and down so that a layout `width` x
+    // `height` cells anchored at column 1 and row 1 lies in the middle of
+    // the visible cells; never moves it left or up.
+    void CentreLayout(int width, int height);
 
     // Left pixel edge of column `c` and top edge of row `r` at level 0;
     // 0 outside 1..N.

@@ -62,8 +62,7 @@ void BoardRenderer::SetArea(const GridArea& areaIn) {
 void BoardRenderer::ComputeGrid() {
     grid.Compute(area, tiles.geometry);
     if (placed && !Editing()) {
-        const int spare = !area.preview && engine.host.Screen().width >= 900 ? 1 : 0;
-        grid.CentreLayout(placed->width, placed->height, spare);
+        grid.CentreLayout(placed->width, placed->height);
     }
 }
 

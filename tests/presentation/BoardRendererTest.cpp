@@ -41,6 +41,21 @@ TEST(BoardGridGeometry, ThousandPixelClientAtSizeB) {
     EXPECT_EQ(preview.AvailableHeight(), 196);
 }
 
+TEST(BoardGridGeometry, CentringMovesTheWholeGridAndTheHitTestWithIt) {
+    BoardGrid grid;
+    grid.Compute({1000, 700, 0, 0, false}, {52, 70, 14});
+    grid.CentreLayout(8, 4);  // 38 x 20 visible cells
+    EXPECT_EQ(grid.X(1), 19 + (38 - 8) * 26 / 2);
+    EXPECT_EQ(grid.Y(1), 15 + (20 - 4) * 35 / 2);
+    EXPECT_EQ(grid.X(2) - grid.X(1), 26);
+    EXPECT_EQ(grid.CellAt(0, grid.X(3) + 1, grid.Y(2) + 1), (BoardPos{0, 3, 2}));
+    BoardGrid wide;
+    wide.Compute({1000, 700, 0, 0, false}, {52, 70, 14});
+    wide.CentreLayout(60, 40);  // larger than the window: stays where it was
+    EXPECT_EQ(wide.X(1), 19);
+    EXPECT_EQ(wide.Y(1), 15);
+}
+
 TEST(BoardGridGeometry, FittingNeedsASpareCellOnWideScreens) {
     BoardGrid grid;
     grid.Compute({1000, 700, 0, 0, false}, {52, 70, 14});

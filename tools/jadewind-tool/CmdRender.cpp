@@ -4,9 +4,12 @@
 //   render GAMEID|FILE NUMBER --size LETTER --width W --height H [--set N]
 //          [--select L,C,R ...] [--remove K] [--editor] --out FILE.png
 //
-// The board area is W x H pixels; the tile set comes from MahJong.rgf beside
-// the tool (the family's default set unless --set is given). --remove takes
-// away K groups of free matching tiles before --select picks tiles.
+// The board area is W x H pixels ("--size auto": the largest size at which
+// the layout fits, as the game picks it with automatic tile size); the tile
+// set comes from MahJong.rgf beside the tool (the family's default set
+// unless --set is given). --remove takes away K groups of free matching
+// tiles before --select picks tiles;
+// "--select match" picks the first group of free tiles that match.
 #include <iostream>
 #include <map>
 #include <memory>
@@ -33,6 +36,7 @@ struct RenderOptions {
     int height = 0;
     int set = 0;
     std::vector<BoardPos> selected;
+    bool selectMatch = false;
     int remove = 0;
     bool editor = false;
     std::string out;
@@ -72,9 +76,11 @@ std::string Parse(const Args& args, RenderOptions& options) {
             return arg + " needs a value";
         } else if (arg == "--size") {
             const std::string& value = args[++i];
-            options.size = value.size() == 1 ? NormalizeSizeLetter(value[0]) : 0;
+            options.size = value == "auto"     ? 'A'
+                           : value.size() == 1 ? NormalizeSizeLetter(value[0])
+                                               : 0;
             if (options.size == 0) {
-                return "--size takes one of the letters X T S C B P M N";
+                return "--size takes one of the letters X T S C B P M N, or auto";
             }
         } else if (arg == "--width" || arg == "--height" || arg == "--set" || arg == "--remove") {
             const std::optional<int> value = Number(args[++i]);
@@ -86,10 +92,13 @@ std::string Parse(const Args& args, RenderOptions& options) {
              : arg == "--height" ? options.height
              : arg == "--set"    ? options.set
                                  : options.remove) = *value;
+        } else if (arg == "--select" && args[i + 1] == "match") {
+            options.selectMatch = true;
+            ++i;
         } else if (arg == "--select") {
             const std::optional<BoardPos> pos = Position(args[++i]);
             if (!pos) {
-                return "--select takes LEVEL,COLUMN,ROW";
+                return "--select takes LEVEL,COLUMN,ROW or match";
             }
             options.selected.push_back(*pos);
         } else if (arg == "--out") {
@@ -111,36 +120,41 @@ std::string Parse(const Args& args, RenderOptions& options) {
     return {};
 }
 
-// Takes away `count` groups of free tiles that match, in scan order.
+// The first group of free tiles that match, in scan order of their match
+// group; empty when there is none.
+std::vector<BoardPos> FindMatch(TMahJong_interface& engine) {
+    std::map<MatchGroup, std::vector<BoardPos>> free;
+    for (int level = 1; level <= kTileLevels; ++level) {
+        for (int row = 1; row < kBoardRows; ++row) {
+            for (int column = 1; column < kBoardColumns; ++column) {
+                const CellCode code = engine.board.At(level, column, row);
+                if (IsAnchor(code) && engine.IsTileFree(level, column, row, false)) {
+                    free[engine.MatchGroupOfTile(code)].push_back({level, column, row});
+                }
+            }
+        }
+    }
+    const auto group = static_cast<std::size_t>(engine.rules.tilesToMatch);
+    for (auto& [match, tiles] : free) {
+        if (tiles.size() >= group) {
+            tiles.resize(group);
+            return tiles;
+        }
+    }
+    return {};
+}
+
+// Takes away `count` groups of free tiles that match; returns how many.
 int RemoveMatches(TMahJong_interface& engine, int count) {
     int removed = 0;
-    const int group = engine.rules.tilesToMatch;
-    while (removed < count) {
-        std::map<MatchGroup, std::vector<BoardPos>> free;
-        for (int level = 1; level <= kTileLevels; ++level) {
-            for (int row = 1; row < kBoardRows; ++row) {
-                for (int column = 1; column < kBoardColumns; ++column) {
-                    const CellCode code = engine.board.At(level, column, row);
-                    if (IsAnchor(code) && engine.IsTileFree(level, column, row, false)) {
-                        free[engine.MatchGroupOfTile(code)].push_back({level, column, row});
-                    }
-                }
-            }
-        }
-        bool found = false;
-        for (const auto& [match, tiles] : free) {
-            if (static_cast<int>(tiles.size()) >= group) {
-                for (int k = 0; k < group; ++k) {
-                    engine.RemoveTileAt(tiles[k].level, tiles[k].column, tiles[k].row, false);
-                }
-                found = true;
-                break;
-            }
-        }
-        if (!found) {
+    for (; removed < count; ++removed) {
+        const std::vector<BoardPos> tiles = FindMatch(engine);
+        if (tiles.empty()) {
             break;
         }
-        ++removed;
+        for (const BoardPos& pos : tiles) {
+            engine.RemoveTileAt(pos.level, pos.column, pos.row, false);
+        }
     }
     return removed;
 }
@@ -173,6 +187,13 @@ int RunRender(const Args& args) {
     if (RemoveMatches(*engine, options.remove) < options.remove) {
         std::cerr << "note: fewer than " << options.remove << " matches could be removed\n";
     }
+    if (options.selectMatch) {
+        const std::vector<BoardPos> match = FindMatch(*engine);
+        if (match.empty()) {
+            std::cerr << "note: no free tiles match\n";
+        }
+        options.selected.insert(options.selected.end(), match.begin(), match.end());
+    }
     for (const BoardPos& pos : options.selected) {
         const CellCode code = engine->board.At(pos.level, pos.column, pos.row);
         if (!IsAnchor(code)) {
@@ -189,8 +210,13 @@ int RunRender(const Args& args) {
     BoardRenderer renderer(*engine);
     renderer.SetArea({options.width, options.height, 0, 0, false});
     const int set = options.set > 0 ? options.set : DefaultTileSet(engine->scoreType);
-    if (!renderer.LoadTileSet(set, options.size)) {
+    const bool automatic = options.size == 'A';
+    if (!renderer.LoadTileSet(set, automatic ? 'X' : options.size)) {
         return 1;
+    }
+    // "auto": the largest size at which the layout fits, as the game picks it.
+    if (automatic && !renderer.FitLayout(true, true, true)) {
+        std::cerr << "note: the layout does not fit even at size N\n";
     }
     renderer.PlaceLayout();
     renderer.FullRedraw();
@@ -202,9 +228,11 @@ int RunRender(const Args& args) {
     return 0;
 }
 
-const Registrar kRender{
-    {"render", "GAMEID|FILE NUMBER --size L --width W --height H [--set N] [--select L,C,R]...",
-     "draw a dealt board to a PNG (also --remove K, --editor, --out FILE.png)", RunRender}};
+const Registrar kRender{{"render",
+                         "GAMEID|FILE NUMBER --size L --width W --height H [--set N] [--select "
+                         "L,C,R]...",
+                         "draw a dealt board to a PNG (also --remove K, --editor, --out FILE.png)",
+                         RunRender}};
 
 }  // namespace
 }  // namespace jw::tool
