@@ -214,6 +214,27 @@ BackgroundOutcome DrawBackground(Image& target, int areaWidth, int areaHeight,
     return BackgroundOutcome::Drawn;
 }
 
+std::string BackgroundFailureMessage(BackgroundOutcome outcome, const BackgroundChoice& choice,
+                                     const BackgroundSources& sources) {
+    switch (outcome) {
+        case BackgroundOutcome::Drawn:
+        case BackgroundOutcome::BuiltInMissing:
+            return {};
+        case BackgroundOutcome::OwnPictureMissing:
+            return "Customized background image not found: " +
+                   ResolveOwnPicturePath(choice.picture, sources.dataFolder);
+        case BackgroundOutcome::OwnPictureInvalid:
+            return "Image is not valid: " +
+                   ResolveOwnPicturePath(choice.picture, sources.dataFolder);
+        case BackgroundOutcome::AddOnMissing:
+            return "Error loading the Background: " + choice.picture +
+                   "\nPlease install again Jadewind Graphics Pack";
+        case BackgroundOutcome::AddOnInvalid:
+            return "Image is not valid: " + choice.picture;
+    }
+    return {};
+}
+
 Rect BoardArea(const SettingsStore& settings, const ScreenInfo& screen, const WindowSizes& window,
                bool startingUp) {
     if (!startingUp) {
@@ -256,27 +277,12 @@ void Backgrounds::Make(Image& target, int areaWidth, int areaHeight) {
     const int colourDepth = host.Screen().colorDepth;
     const BackgroundOutcome outcome =
         DrawBackground(target, areaWidth, areaHeight, current, sources, colourDepth);
-    std::string message;
-    switch (outcome) {
-        case BackgroundOutcome::Drawn:
-        case BackgroundOutcome::BuiltInMissing:
-            return;
-        case BackgroundOutcome::OwnPictureMissing:
-            message = "Customized background image not found: " +
-                      ResolveOwnPicturePath(current.picture, sources.dataFolder);
-            break;
-        case BackgroundOutcome::OwnPictureInvalid:
-            message =
-                "Image is not valid: " + ResolveOwnPicturePath(current.picture, sources.dataFolder);
-            break;
-        case BackgroundOutcome::AddOnMissing:
-            message = "Error loading the Background: " + current.picture +
-                      "\nPlease install again Jadewind Graphics Pack";
-            ForgetRandomList(sources.dataFolder);
-            break;
-        case BackgroundOutcome::AddOnInvalid:
-            message = "Image is not valid: " + current.picture;
-            break;
+    const std::string message = BackgroundFailureMessage(outcome, current, sources);
+    if (message.empty()) {
+        return;
+    }
+    if (outcome == BackgroundOutcome::AddOnMissing) {
+        ForgetRandomList(sources.dataFolder);
     }
     host.Inform(message);
     FallBackToDefault();

@@ -87,6 +87,11 @@ BackgroundOutcome DrawBackground(Image& target, int areaWidth, int areaHeight,
                                  const BackgroundChoice& choice, const BackgroundSources& sources,
                                  int colourDepth);
 
+// What the player is told when `choice` came to `outcome`; empty when
+// nothing is to be said (drawn, or a built-in picture missing).
+std::string BackgroundFailureMessage(BackgroundOutcome outcome, const BackgroundChoice& choice,
+                                     const BackgroundSources& sources);
+
 // The full path of one of the player's own pictures: a name without a
 // folder is taken in the data folder with ".bmp" appended.
 std::string ResolveOwnPicturePath(std::string_view path, std::string_view dataFolder);

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "RenderBackground.h"
 #include "ToolGames.h"
 #include "engine/Deal.h"
 #include "engine/GameNumber.h"
@@ -40,6 +41,7 @@ struct RenderOptions {
     int remove = 0;
     bool editor = false;
     std::string out;
+    std::optional<BackgroundChoice> background;
 };
 
 std::optional<int> Number(const std::string& text) {
@@ -101,6 +103,11 @@ std::string Parse(const Args& args, RenderOptions& options) {
                 return "--select takes LEVEL,COLUMN,ROW or match";
             }
             options.selected.push_back(*pos);
+        } else if (arg == "--background") {
+            options.background = ParseBackgroundOption(args[++i]);
+            if (!options.background) {
+                return "--background takes a background code, a picture name or a file";
+            }
         } else if (arg == "--out") {
             options.out = args[++i];
         } else if (arg.rfind("--", 0) == 0) {
@@ -208,6 +215,9 @@ int RunRender(const Args& args) {
     }
 
     BoardRenderer renderer(*engine);
+    if (options.background) {
+        UseBackground(renderer, *options.background, ToolLibrary(), host);
+    }
     renderer.SetArea({options.width, options.height, 0, 0, false});
     const int set = options.set > 0 ? options.set : DefaultTileSet(engine->scoreType);
     const bool automatic = options.size == 'A';
