@@ -10,6 +10,7 @@
 #include "Faces.h"
 #include "Previews.h"
 #include "Sheet.h"
+#include "WindowPictures.h"
 
 namespace artgen {
 
@@ -65,6 +66,9 @@ bool GenerateAll(ResourceWriter& writer) {
             "tiles_3D_border_transparent",
             DrawSilhouette(first.faceWidth + first.depth, first.faceHeight + first.depth)) ||
         !writer.Bitmap("high_tld_alph", DrawHighlightMask(first.faceWidth, first.faceHeight))) {
+        return false;
+    }
+    if (!WriteWindowPictures(writer)) {
         return false;
     }
     return WritePreviews(writer, drawn) && WriteBackgroundsAndSounds(writer);

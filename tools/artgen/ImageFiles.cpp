@@ -91,6 +91,26 @@ bool ResourceWriter::Jpeg(const QString& name, const QImage& image) {
     return true;
 }
 
+bool ResourceWriter::Png(const QString& kind, const QString& name, const QImage& image) {
+    const QString path = PathFor(kind, name, "png");
+    QImageWriter writer(path, "png");
+    if (!writer.write(image)) {
+        error = "cannot write " + path + ": " + writer.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ResourceWriter::Icon(const QString& name, const QImage& image) {
+    return Png("ICON", name, image.convertToFormat(QImage::Format_ARGB32));
+}
+
+bool ResourceWriter::Cursor(const QString& name, const QImage& image, QPoint hotspot) {
+    QImage shape = image.convertToFormat(QImage::Format_ARGB32);
+    shape.setText(kHotspotKey, QString("%1,%2").arg(hotspot.x()).arg(hotspot.y()));
+    return Png("CURSOR", name, shape);
+}
+
 bool ResourceWriter::Wave(const QString& name, const QByteArray& bytes) {
     const QString path = PathFor("WAVE", name, "wav");
     QSaveFile file(path);

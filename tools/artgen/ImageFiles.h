@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,11 @@ class ResourceWriter {
 
     bool Bitmap(const QString& name, const QImage& image);
     bool Jpeg(const QString& name, const QImage& image);
+    // Writes a PNG with its transparency as ICON/<name>.png.
+    bool Icon(const QString& name, const QImage& image);
+    // Writes a pointer shape as CURSOR/<name>.png, its hotspot (the pixel that
+    // points) in the PNG text entry kHotspotKey as "x,y".
+    bool Cursor(const QString& name, const QImage& image, QPoint hotspot);
     // Writes a complete WAVE file as WAVE/<name>.wav.
     bool Wave(const QString& name, const QByteArray& bytes);
 
@@ -26,6 +32,7 @@ class ResourceWriter {
 
   private:
     QString PathFor(const QString& kind, const QString& name, const QString& ext);
+    bool Png(const QString& kind, const QString& name, const QImage& image);
 
     QDir root;
     QStringList written;
@@ -33,5 +40,9 @@ class ResourceWriter {
 };
 
 inline constexpr int kJpegQuality = 92;
+
+// Text entry of a pointer PNG that holds its hotspot, "x,y" in pixels from
+// the top-left corner; read back with QImage::text(kHotspotKey).
+inline constexpr char kHotspotKey[] = "hotspot";
 
 }  // namespace artgen

@@ -4,6 +4,7 @@
 //   artgen --list                   print the "KIND/NAME" of every picture, sorted
 //   artgen --contact-sheets DIR     write one PNG per set showing all faces on tiles
 //   artgen --background-sheet FILE  write one PNG of every built-in background
+//   artgen --icon-sheet FILE        write one PNG of the window pictures (icons, pointers)
 //   artgen --verify OUTDIR          check a written folder (kinds, sizes, faces)
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -15,6 +16,7 @@
 #include "Generator.h"
 #include "ImageFiles.h"
 #include "Verify.h"
+#include "WindowPictures.h"
 
 namespace {
 
@@ -46,6 +48,9 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--background-sheet" && args.size() == 2) {
         return artgen::WriteBackgroundSheet(args[1], &error) ? 0 : Fail(error);
+    }
+    if (args[0] == "--icon-sheet" && args.size() == 2) {
+        return artgen::WriteWindowPictureSheet(args[1], &error) ? 0 : Fail(error);
     }
     if (args[0] == "--contact-sheets" && args.size() == 2) {
         return artgen::WriteContactSheets(args[1], &error) ? 0 : Fail(error);

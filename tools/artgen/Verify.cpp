@@ -8,6 +8,7 @@
 #include "ImageCompare.h"
 #include "Previews.h"
 #include "Sheet.h"
+#include "WindowPictures.h"
 
 namespace artgen {
 
@@ -259,6 +260,7 @@ QStringList VerifyFolder(const QString& outDir) {
     }
     CheckShared(checker);
     CheckPreviews(checker);
+    checker.faults += CheckWindowPictures(outDir);
     return checker.faults;
 }
 

@@ -36,7 +36,7 @@ class VerifyTest : public ::testing::Test {
     // A scratch copy of the generated folder that a test may spoil.
     QString Copy() {
         scratch = std::make_unique<QTemporaryDir>();
-        for (const QString kind : {"BITMAP", "JPEG"}) {
+        for (const QString kind : {"BITMAP", "JPEG", "ICON", "CURSOR"}) {
             QDir(scratch->path()).mkpath(kind);
             const QDir from(folder->filePath(kind));
             for (const QString& name : from.entryList(QDir::Files)) {
