@@ -85,6 +85,9 @@ public:
     EngineHooks* hooks = nullptr;  // records, windows and animation; none in tests and previews
     bool madeInEditor = false;   // the layout was made or opened in the layout editor
     bool layoutChanged = false;  // the editor has unsaved changes
+    bool holdRequested = false;  // "Hold and exit" started the close in progress
+    bool closePending = false;   // a close waits for the winning animation to end
+    std::string saveFileName;    // where the last save went; the next one proposes it
 
     FaceRules CurrentFaceRules() const {
         return {rules.faceDown != 0, rules.faceless != 0};

@@ -4,14 +4,19 @@
 //
 // Picks, the booking of moves, the end check and the end of a game live in
 // Jong_class_interface.cpp; starting games in Jong_interface_start.cpp; the
-// hint, the dead end and the shuffle in Jong_interface_help.cpp.
+// hint, the dead end and the shuffle in Jong_interface_help.cpp; undo, redo,
+// restart and the bookmark in UndoRedo.cpp; saved and held games and the
+// close request in SavedGames.cpp.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "engine/Jong_class_graphic.h"
+#include "engine/LayoutFile.h"
 #include "engine/LayoutReader.h"
+#include "engine/SavedGames.h"
+#include "engine/UndoRedo.h"
 
 namespace jw {
 
@@ -81,6 +86,43 @@ class TMahJong_interface : public TMahJong_graphic {
     // The "Quit game" command: quit question, end of the game, empty board.
     void QuitGame();
 
+    // --- Undo, redo, restart and the bookmark (UndoRedo.cpp) ---
+
+    // Takes back the last move or shuffle, at the undo penalty. Refused with
+    // a beep outside a game, in face-down games, with nothing to undo or
+    // when "Undo_Enabled" forbids it. Returns whether a record was undone.
+    bool Undo();
+    // Makes the last undone move or shuffle again, at the redo penalty; a
+    // shuffle is dealt again as it was. Refused like Undo.
+    bool Redo();
+    // Deals the same game number again; with `ask`, only during a game and
+    // after the question when the game is not won. Returns whether it started.
+    bool Restart(bool ask);
+    // Writes the game as it stands to the bookmark file, after the question.
+    bool InsertBookmark();
+    // Returns to the bookmark of this game, after the question: board, score
+    // and moves as they were, the counters of help and the clock as they are.
+    bool GoToBookmark();
+    // Which of the move commands may be used now.
+    MoveCommandStates MoveCommands() const;
+
+    // --- Saved and held games, the close request (SavedGames.cpp) ---
+
+    // The "Save..." command: the save dialog, the replace question, the file.
+    bool SaveGame();
+    // Opens a saved game chosen in the open dialog, for `player`.
+    bool OpenSavedGame(const std::string& player);
+    // Writes the game in progress as the held game and leaves it unbooked.
+    bool HoldGame();
+    // Resumes the held game for `player`, when there is one; it is resumed
+    // once only. Returns whether a game was resumed.
+    bool ResumeHeldGame(const std::string& player);
+    // The held game's file in the data folder.
+    std::string HeldGameFile() const;
+    // The close request of the main window: the exit question and what
+    // becomes of a game in progress (held, or ended as a loss).
+    CloseDecision CloseRequest();
+
     // The values of the Memory-Up totals window for the game as it stands.
     MemoryUpTotals MemoryUpTotalsValues(bool won) const;
     // The raw score the current face-down game needs to be won.
@@ -94,6 +136,8 @@ class TMahJong_interface : public TMahJong_graphic {
     void PlayEventSound(const std::string& name, std::string_view key, bool byDefault);
     void ShowReports(const std::vector<std::string>& reports);
     int EffectiveTilesToMatch() const;
+    UndoLimit CurrentUndoLimit() const;
+    bool WriteGameFile(LayoutFileKind kind, const std::string& fileName);
 };
 
 }  // namespace jw

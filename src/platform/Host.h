@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace jw {
@@ -49,6 +50,19 @@ struct MemoryUpTotals {
     std::int64_t needed = 0;       // the score needed to win
     std::int64_t total = 0;        // the raw score
 };
+
+// A file dialog as the engine asks for it: the title, the filter as
+// "Description (*.ext)|*.ext", the folder it opens in and the file name it
+// proposes (empty: none).
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;
+    std::string folder;
+    std::string fileName;
+};
+
+// The choices of the hold-and-exit window.
+enum class HoldAndExitChoice { HoldAndExit, ExitWithLoss, Cancel };
 
 struct ScreenInfo {
     int width = 1920;
@@ -99,6 +113,20 @@ public:
     virtual NoMoreMatchesChoice ShowNoMoreMatches() { return NoMoreMatchesChoice::Close; }
     // The points of a finished Memory-Up game.
     virtual void ShowMemoryUpTotals(const MemoryUpTotals& totals) { (void)totals; }
+    // The file-save and file-open dialogs; the full path of the chosen file,
+    // or nothing when the dialog was cancelled.
+    virtual std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) {
+        (void)request;
+        return std::nullopt;
+    }
+    virtual std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) {
+        (void)request;
+        return std::nullopt;
+    }
+    // "The current game is unfinished." with its three choices.
+    virtual HoldAndExitChoice ShowHoldAndExit() { return HoldAndExitChoice::Cancel; }
+    // The player's documents folder, ending in '/'; empty when unknown.
+    virtual std::string DocumentsFolder() { return {}; }
 
     // Convenience: an information box with OK.
     void Inform(const std::string& text) {

@@ -72,6 +72,30 @@ NoMoreMatchesChoice ScriptedHost::ShowNoMoreMatches() {
     return answer;
 }
 
+std::optional<std::string> ScriptedHost::ChooseFileToSave(const FileDialogRequest& request) {
+    return ChooseFileToOpen(request);
+}
+
+std::optional<std::string> ScriptedHost::ChooseFileToOpen(const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    if (fileAnswers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+HoldAndExitChoice ScriptedHost::ShowHoldAndExit() {
+    ++holdAndExitShown;
+    if (holdAndExitAnswers.empty()) {
+        return HoldAndExitChoice::Cancel;
+    }
+    const HoldAndExitChoice answer = holdAndExitAnswers.front();
+    holdAndExitAnswers.pop_front();
+    return answer;
+}
+
 std::vector<std::string> ScriptedHost::MessageTexts() const {
     std::vector<std::string> texts;
     texts.reserve(messages.size());

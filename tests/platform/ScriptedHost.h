@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -72,6 +73,13 @@ class ScriptedHost : public Host {
     void ShowMemoryUpTotals(const MemoryUpTotals& totals) override {
         memoryUpTotals.push_back(totals);
     }
+    // The file dialogs are recorded and answered from `fileAnswers`
+    // (cancelled when empty); the hold-and-exit window answers from
+    // `holdAndExitAnswers` (Cancel when empty).
+    std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override;
+    HoldAndExitChoice ShowHoldAndExit() override;
+    std::string DocumentsFolder() override { return documentsFolder; }
 
     // Restarts the random generator with `seed`.
     void SeedRandom(std::uint32_t seed) { generator.seed(seed); }
@@ -83,6 +91,9 @@ class ScriptedHost : public Host {
     std::deque<AdviceAnswer> adviceAnswers;
     std::deque<int> randomValues;
     std::deque<NoMoreMatchesChoice> noMoreMatchesAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::deque<HoldAndExitChoice> holdAndExitAnswers;
+    std::string documentsFolder;
     LocalTime now;
     std::int64_t monotonicMs = 0;
     bool waitAdvancesClock = true;
@@ -103,6 +114,8 @@ class ScriptedHost : public Host {
     int boardRefreshes = 0;
     int noMoreMatchesShown = 0;
     std::vector<MemoryUpTotals> memoryUpTotals;
+    std::vector<FileDialogRequest> fileDialogs;  // save and open dialogs, in order
+    int holdAndExitShown = 0;
 
   private:
     std::mt19937 generator;

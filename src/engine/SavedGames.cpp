@@ -1,0 +1,180 @@
+// Saved games, the game held at exit and the close request of
+// TMahJong_interface.
+#include "engine/SavedGames.h"
+
+#include <filesystem>
+
+#include "engine/Jong_class_interface.h"
+#include "engine/LayoutWriter.h"
+#include "platform/SettingsStore.h"
+
+namespace jw {
+
+namespace {
+
+constexpr std::string_view kPreference = "Preference";
+constexpr std::string_view kParameters = "Parameters";
+constexpr std::string_view kDirSave = "Dir_Save";
+
+// The dialog of the save and open commands, opening in the folder used last
+// (the documents folder the first time).
+FileDialogRequest GameFileDialog(TMahJong_Base& engine, std::string_view title) {
+    FileDialogRequest request;
+    request.title = std::string(title);
+    request.filter = SavedGameFilter();
+    if (engine.settings != nullptr) {
+        request.folder = engine.settings->ReadString(kParameters, kDirSave, "");
+    }
+    if (request.folder.empty()) {
+        request.folder = engine.host.DocumentsFolder();
+    }
+    return request;
+}
+
+void RememberFolder(TMahJong_Base& engine, const std::string& file) {
+    if (engine.settings != nullptr) {
+        engine.settings->WriteString(kParameters, kDirSave, FolderOf(file));
+    }
+}
+
+}  // namespace
+
+std::string SavedGameFilter() {
+    const std::string extension(kSavedGameExtension);
+    return std::string(kProductNameWithYear) + " Games (*" + extension + ")|*" + extension;
+}
+
+std::string ReplaceFileQuestion(std::string_view fileName) {
+    return "The file: " + std::string(fileName) + " " +
+           "already exists. Do you want to replace the existing file?";
+}
+
+std::string FolderOf(std::string_view path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+}
+
+bool TMahJong_interface::WriteGameFile(LayoutFileKind kind, const std::string& fileName) {
+    elapsedSeconds = clock.ElapsedSeconds();
+    return WriteLayoutFile(*this, kind, fileName);
+}
+
+bool TMahJong_interface::SaveGame() {
+    if (!MoveCommands().save) {
+        return false;
+    }
+    FileDialogRequest request = GameFileDialog(*this, kSaveGameTitle);
+    request.fileName = saveFileName.empty() ? gameName : saveFileName;
+    for (;;) {
+        const std::optional<std::string> chosen = host.ChooseFileToSave(request);
+        if (!chosen || chosen->empty()) {
+            return false;
+        }
+        RememberFolder(*this, *chosen);
+        std::error_code error;
+        if (std::filesystem::exists(*chosen, error)) {
+            const MessageAnswer answer = host.ShowMessage(
+                MessageKind::Warning, ReplaceFileQuestion(*chosen), MessageButtons::YesNoCancel);
+            if (answer == MessageAnswer::No) {
+                request.folder = FolderOf(*chosen);
+                request.fileName = *chosen;
+                continue;
+            }
+            if (answer != MessageAnswer::Yes) {
+                return false;
+            }
+        }
+        saveFileName = *chosen;
+        return WriteGameFile(LayoutFileKind::SavedGame, *chosen);
+    }
+}
+
+bool TMahJong_interface::OpenSavedGame(const std::string& player) {
+    const FileDialogRequest request = GameFileDialog(*this, kOpenGameTitle);
+    const std::optional<std::string> chosen = host.ChooseFileToOpen(request);
+    if (!chosen || chosen->empty()) {
+        return false;
+    }
+    RememberFolder(*this, *chosen);
+    return StartGame(ReadMode::OpenSaved, -1, *chosen, player);
+}
+
+std::string TMahJong_interface::HeldGameFile() const {
+    return dataFolder + std::string(kHeldGameFileName);
+}
+
+bool TMahJong_interface::HoldGame() {
+    if (!play.playing) {
+        return false;
+    }
+    if (!WriteGameFile(LayoutFileKind::HeldGame, HeldGameFile())) {
+        return false;
+    }
+    // No longer in progress: ending it books nothing.
+    play.playing = false;
+    host.RefreshMenus();
+    return true;
+}
+
+bool TMahJong_interface::ResumeHeldGame(const std::string& player) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(HeldGameFile(), error)) {
+        return false;
+    }
+    return StartGame(ReadMode::ResumeHeld, -1, HeldGameFile(), player);
+}
+
+CloseDecision TMahJong_interface::CloseRequest() {
+    if (play.winningAnimation) {
+        closePending = true;
+        return CloseDecision::WaitForAnimation;
+    }
+    const auto setting = [this](std::string_view key, std::string_view fallback) {
+        return settings != nullptr ? settings->ReadString(kPreference, key, fallback)
+                                   : std::string(fallback);
+    };
+    const auto refuse = [this] {
+        closePending = false;
+        holdRequested = false;
+        return CloseDecision::Refuse;
+    };
+    if (setting("ConfirmQuit", "N") != "N" &&
+        host.ShowMessage(MessageKind::Confirmation, std::string(kExitQuestion),
+                         MessageButtons::OkCancel) != MessageAnswer::Ok) {
+        return refuse();
+    }
+
+    if (MoveCommands().holdAndExit) {
+        const std::string askToHold = setting("ConfirmSaveAndExit", "N");
+        const int exitType = settings != nullptr
+                                 ? settings->ReadInteger(kPreference, "ConfirmSaveAndExitType", 1)
+                                 : 1;
+        bool showWindow = holdRequested || askToHold == "Y";
+        // A silent hold that fails (it has been reported) leaves the choice
+        // to the player rather than losing the game unasked.
+        if (!showWindow && askToHold == "N" && exitType == 1 && !HoldGame()) {
+            showWindow = true;
+        }
+        if (showWindow) {
+            switch (host.ShowHoldAndExit()) {
+                case HoldAndExitChoice::HoldAndExit:
+                    if (!HoldGame()) {
+                        return refuse();  // the game stays, unsaved, for another try
+                    }
+                    break;
+                case HoldAndExitChoice::ExitWithLoss:
+                    break;
+                case HoldAndExitChoice::Cancel:
+                    return refuse();
+            }
+        }
+    }
+    holdRequested = false;
+    // A game that was not held is over: it is booked as a loss.
+    if (play.playing) {
+        EndGame();
+    }
+    return CloseDecision::Close;
+}
+
+}  // namespace jw
