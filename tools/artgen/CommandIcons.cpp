@@ -143,7 +143,7 @@ void DrawPause(QPainter& painter, bool) {
 void DrawFullScreen(QPainter& painter, bool) {
     Solid(painter, Rounded(QRectF(1.5, 3, 21, 18), 2), QColor(kIconSlate));
     Solid(painter, Rounded(QRectF(4, 5.5, 16, 13), 0.8), QColor(kIconIvory));
-    const QPainterPath corner = Polygon({{5, 6.5}, {11, 6.5}, {5, 12.5}});
+    const QPainterPath corner = Polygon({{5, 6.5}, {10, 6.5}, {5, 11.5}});
     for (int quarter = 0; quarter < 4; ++quarter) {
         // The screen is wider than high, so the corners are mirrored rather
         // than turned.

@@ -51,10 +51,21 @@ void Solid(QPainter& painter, const QPainterPath& path, const QColor& base) {
     on.setPen(QPen(base.darker(165), 2 * pixel, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     on.setBrush(gradient);
     on.drawPath(path);
+    on.end();
+    // The cut covers the whole layer: what lies outside the shape (the outer
+    // half of the rim's pen) is cleared too.
+    QImage mask(layer.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    QPainter shape(&mask);
+    shape.setRenderHint(QPainter::Antialiasing);
+    shape.setWorldTransform(transform);
+    shape.setPen(Qt::NoPen);
+    shape.setBrush(Qt::black);
+    shape.drawPath(path);
+    shape.end();
+    on.begin(&layer);
     on.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-    on.setPen(Qt::NoPen);
-    on.setBrush(Qt::black);
-    on.drawPath(path);
+    on.drawImage(0, 0, mask);
     on.end();
     painter.save();
     painter.resetTransform();

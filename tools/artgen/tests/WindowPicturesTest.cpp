@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "CommandIcons.h"
+#include "IconKit.h"
 #include "ImageCompare.h"
 #include "Pointers.h"
 #include "WindowPictures.h"
@@ -21,7 +22,7 @@ QImage OnWhite(const QImage& image) {
     return ground;
 }
 
-int Solid(const QImage& image) {
+int SolidPixels(const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -42,7 +43,8 @@ TEST(WindowPicturesTest, EveryIconIsItsOwnShapeAtBothSizes) {
             // Transparent corners around a shape that fills a fair part of the frame.
             EXPECT_EQ(qAlpha(icon.pixel(0, 0)) + qAlpha(icon.pixel(size - 1, 0)), 0)
                 << design.base.toStdString() << " at " << size;
-            EXPECT_GT(Solid(icon), size * size / 5) << design.base.toStdString() << " at " << size;
+            EXPECT_GT(SolidPixels(icon), size * size / 5)
+                << design.base.toStdString() << " at " << size;
         }
         large.push_back(OnWhite(RenderIcon(design.draw, 24)));
     }
@@ -52,6 +54,98 @@ TEST(WindowPicturesTest, EveryIconIsItsOwnShapeAtBothSizes) {
                 << designs[i].base.toStdString() << " and " << designs[j].base.toStdString()
                 << " look alike";
         }
+    }
+}
+
+TEST(IconKitTest, SolidShapesKeepTheirRimInsideAtEveryScaleAndTurn) {
+    for (const int size : {16, 24, 48}) {
+        SCOPED_TRACE(size);
+        // A square from 6 to 18 in the frame, drawn plain and through a mirror.
+        const QImage plain = RenderIcon(
+            [](QPainter& painter, bool) {
+                Solid(painter, Rounded(QRectF(6, 6, 12, 12), 0), QColor(kIconJade));
+            },
+            size);
+        const QImage mirrored = RenderIcon(
+            [](QPainter& painter, bool) {
+                painter.translate(kIconFrame, 0);
+                painter.scale(-1, 1);
+                Solid(painter, Rounded(QRectF(6, 6, 12, 12), 0), QColor(kIconJade));
+            },
+            size);
+        EXPECT_EQ(plain, mirrored);
+        const int from = size / 4;
+        const int to = size * 3 / 4;
+        // Nothing outside the square; its border pixel darker than its middle.
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const bool inside = x >= from && x < to && y >= from && y < to;
+                EXPECT_EQ(qAlpha(plain.pixel(x, y)), inside ? 255 : 0) << x << "," << y;
+            }
+        }
+        const QRgb rim = plain.pixel(size / 2, from);
+        const QRgb middle = plain.pixel(size / 2, size / 2);
+        EXPECT_LT(qGreen(rim) + 40, qGreen(middle));
+        EXPECT_NEAR(qGreen(plain.pixel(size / 2, from + 1)), qGreen(middle), 40);
+    }
+}
+
+TEST(IconKitTest, ArrowsEndAtTheirTipWithAHeadWiderThanTheShaft) {
+    const QPainterPath arrow = Arrow({20, 12}, {4, 12}, 4, 6, 10);
+    const QRectF box = arrow.boundingRect();
+    EXPECT_NEAR(box.left(), 4, 0.01);
+    EXPECT_NEAR(box.right(), 20, 0.01);
+    EXPECT_NEAR(box.height(), 10, 0.01);
+    EXPECT_TRUE(arrow.contains(QPointF(5, 12)));
+    EXPECT_TRUE(arrow.contains(QPointF(9.5, 8)));  // the head, wider than the shaft
+    EXPECT_FALSE(arrow.contains(QPointF(16, 8)));  // beside the shaft
+    EXPECT_TRUE(arrow.contains(QPointF(16, 11)));
+    // Undo's arc arrow: starting at the lower right, its head ends up on the
+    // left, pointing down.
+    const QPainterPath arc = ArcArrow({12, 12}, 6, -45, 215, 3, 5, 9);
+    EXPECT_LT(arc.boundingRect().left(), 12 - 6 - 3);
+    EXPECT_GT(arc.boundingRect().bottom(), 12 + 3);
+    const QPointF star = Star({12, 12}, 10, 4).boundingRect().center();
+    EXPECT_NEAR(Star({12, 12}, 10, 4).boundingRect().top(), 2, 0.01);
+    EXPECT_NEAR(star.x(), 12, 0.01);
+}
+
+TEST(WindowPicturesTest, RedoIsUndoInAMirror) {
+    QImage undo;
+    QImage redo;
+    for (const IconDesign& design : IconDesigns()) {
+        if (design.base == "UNDO") {
+            undo = RenderIcon(design.draw, 24);
+        } else if (design.base == "REDO") {
+            redo = RenderIcon(design.draw, 24);
+        }
+    }
+    ASSERT_FALSE(undo.isNull() || redo.isNull());
+    EXPECT_LT(DifferingShare(OnWhite(redo), OnWhite(undo.mirrored(true, false)), 24), 0.01);
+}
+
+TEST(WindowPicturesTest, LargePicturesAreSteadyAndFreeOfTheSeeThroughColour) {
+    const std::vector<std::pair<const char*, QImage>> pictures = {
+        {"SPLASH", DrawSplash()},
+        {"ABOUT", DrawAboutPicture()},
+        {"HOLD_AND_EXIT", DrawHoldPicture()},
+        {"APP_ICON", DrawAppIcon(kAppIconSize)}};
+    EXPECT_EQ(pictures[0].second.size(), QSize(kSplashWidth, kSplashHeight));
+    EXPECT_EQ(pictures[0].second, DrawSplash());
+    EXPECT_EQ(pictures[3].second, DrawAppIcon(kAppIconSize));
+    for (const auto& [name, picture] : pictures) {
+        // No trace of the tiles' magenta: no pink fringe along their edges.
+        int pink = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb pixel = picture.pixel(x, y);
+                pink += qAlpha(pixel) > 40 && qRed(pixel) > qGreen(pixel) + 50 &&
+                                qBlue(pixel) > qGreen(pixel) + 50
+                            ? 1
+                            : 0;
+            }
+        }
+        EXPECT_EQ(pink, 0) << name;
     }
 }
 
