@@ -1,0 +1,18 @@
+// A readable account of a game file (a saved game, the held game, the
+// bookmark, or a layout): the header with every counter, the rules, the
+// board level by level and the undo and redo records. jadewind-tool replay
+// prints it, so that players and developers can look into a shared file.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace jw {
+
+// The account of a game file's text (scrambled, as stored), as lines ending
+// in '\n'. Nothing in the file is trusted: unreadable values are shown as
+// "?" and records off the board are counted, not placed. Nothing when the
+// text has fewer lines than a game file needs.
+std::optional<std::string> GameFileReport(const std::string& fileText);
+
+}  // namespace jw
