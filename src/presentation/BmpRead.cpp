@@ -73,7 +73,8 @@ bool ReadBmp(std::string_view bytes, Image& out, std::string& error) {
     if (topDown) {
         height = -height;
     }
-    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide) {
+    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
+        width * height > kMaxPicturePixels) {
         return Fail(error, "bitmap size out of range");
     }
     if (planes != 1) {

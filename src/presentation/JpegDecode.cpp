@@ -53,7 +53,8 @@ bool DecodeJpeg(std::string_view bytes, Image& out, std::string& error) {
     jpeg_read_header(&info, TRUE);
     if (info.image_width == 0 || info.image_height == 0 ||
         info.image_width > static_cast<unsigned>(kMaxPictureSide) ||
-        info.image_height > static_cast<unsigned>(kMaxPictureSide)) {
+        info.image_height > static_cast<unsigned>(kMaxPictureSide) ||
+        static_cast<long long>(info.image_width) * info.image_height > kMaxPicturePixels) {
         error = "picture size out of range";
         jpeg_destroy_decompress(&info);
         return false;

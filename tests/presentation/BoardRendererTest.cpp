@@ -329,5 +329,40 @@ TEST_F(BoardRendering, FittingStepsDownAndRemembersThePlayersSize) {
     EXPECT_EQ(renderer.rememberedSize, std::nullopt);
 }
 
+TEST(PreviewRendering, UsesThePreviewSetAtItsCellSizeOnTheGradient) {
+    test::ScriptedHost host;
+    test::MemoryStore main;
+    test::MemoryStore scratch;
+    test::PutTestTileSet(scratch, scratch, "p", 20, 26, 20, 26, 2);
+    main.Put("BITMAP", "preview_001", *scratch.Find("BITMAP", "p"));
+    for (int k = 1; k <= 3; ++k) {
+        const std::string ending = "_" + std::to_string(k) + "_3D_Border";
+        main.Put("BITMAP", "preview_001" + ending, *scratch.Find("BITMAP", "p" + ending));
+    }
+    main.Put("BITMAP", "tiles_x_001_3D_Border_Transparent",
+             *scratch.Find("BITMAP", "tiles_x_***_3D_Border_Transparent"));
+    TMahJong_interface engine(host);
+    engine.resources = &main;
+    engine.mode = EngineMode::Preview;
+    engine.scoreType = "02";
+    BoardRenderer renderer(engine);
+    renderer.SetArea({300, 200, 40, 30, true});
+    ASSERT_TRUE(renderer.LoadTileSet(503, 0));
+    EXPECT_EQ(renderer.Geometry(), (TileGeometry{20, 26, 2}));
+    EXPECT_EQ(engine.scoreType, "02");  // the preview leaves the family alone
+    EXPECT_TRUE(renderer.Tiles().images.silhouette.Empty());
+    EXPECT_EQ(renderer.Grid().LeftMargin(), 2);
+    engine.board.PlaceTile(1, 3, 3, 1);
+    EXPECT_TRUE(renderer.FitLayout(true, true, true));  // no size search in preview
+    renderer.FullRedraw();
+    // The top band is bottom + 255/256 of the way: red 73 + 143.4 = 216.
+    EXPECT_EQ(renderer.BoardImage().At(0, 0), Rgb(216, 227, 253));
+    EXPECT_EQ(renderer.BoardImage().At(0, 199), Rgb(73, 134, 194));
+    const Point at = renderer.Grid().TilePosition({1, 3, 3});
+    EXPECT_EQ(renderer.BoardImage().At(at.x + 5, at.y + 5), CellColour(0));
+    EXPECT_EQ(renderer.BackgroundImage().At(at.x + 5, at.y + 5),
+              renderer.BoardImage().At(at.x - 3, at.y + 5));
+}
+
 }  // namespace
 }  // namespace jw
