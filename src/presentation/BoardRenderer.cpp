@@ -26,12 +26,21 @@ BoardRenderer::BoardRenderer(TMahJong_graphic& engineIn, const ResourceStore* ad
     selectedCodes.fill(kEmptySlot);
     // Reading a layout places it on the screen through these.
     LayoutSeams& seams = engine.layoutSeams;
+    // With the fit flag the tile size may step down until the layout fits;
+    // without it the size stays and the answer is whether it fits as it is.
     seams.fitToScreen = [this](TMahJong_Base&, bool fitFlag) {
-        const bool automatic =
-            engine.settings == nullptr ||
-            engine.settings->ReadFlag(setting::kPreference, setting::kAutomaticTileSize, true);
-        const bool fits = FitLayout(automatic, true, fitFlag);
+        bool fits = true;
+        if (fitFlag) {
+            const bool automatic =
+                engine.settings == nullptr ||
+                engine.settings->ReadFlag(setting::kPreference, setting::kAutomaticTileSize, true);
+            fits = FitLayout(automatic, true, true);
+        }
         PlaceLayout();
+        if (!fitFlag && !Preview()) {
+            const LayoutExtent extent = ExtentOf(engine.board);
+            fits = grid.Fits(extent.width, extent.height, engine.host.Screen().width);
+        }
         return fits;
     };
     seams.boardOrigin = [this] { return std::pair<int, int>{grid.X(1), grid.Y(1)}; };

@@ -329,6 +329,32 @@ TEST_F(BoardRendering, FittingStepsDownAndRemembersThePlayersSize) {
     EXPECT_EQ(renderer.rememberedSize, std::nullopt);
 }
 
+TEST_F(BoardRendering, LayoutReaderSeamsFitPlaceAndGiveTheOrigin) {
+    ASSERT_TRUE(engine.layoutSeams.fitToScreen);
+    // A layout 60 cells wide needs size "N" in a 1000-pixel window; the
+    // automatic setting (default on) starts the search from "X".
+    Put(1, 1, 1, 1);
+    Put(1, 59, 1, 2);
+    EXPECT_TRUE(engine.layoutSeams.fitToScreen(engine, true));
+    EXPECT_EQ(renderer.Geometry(), (TileGeometry{32, 44, 9}));
+    // 62 visible columns at "N": the layout is moved one cell to the right.
+    EXPECT_EQ(engine.layoutSeams.boardOrigin(),
+              (std::pair<int, int>{renderer.Grid().X(1), renderer.Grid().Y(1)}));
+    BoardGrid plain;
+    plain.Compute({1000, 700, 0, 0, false}, {32, 44, 9});
+    EXPECT_EQ(renderer.Grid().X(1), plain.X(1) + (62 - 60) * 16 / 2);
+    // Without the fit flag the size stays, and the answer says it does not fit.
+    Put(1, 119, 1, 3);
+    EXPECT_FALSE(engine.layoutSeams.fitToScreen(engine, false));
+    // The engine forgets the renderer's seams when the renderer goes.
+    {
+        TMahJong_interface other(host);
+        { BoardRenderer temporary(other); }
+        EXPECT_FALSE(other.layoutSeams.fitToScreen);
+        EXPECT_EQ(other.painter, nullptr);
+    }
+}
+
 TEST(PreviewRendering, UsesThePreviewSetAtItsCellSizeOnTheGradient) {
     test::ScriptedHost host;
     test::MemoryStore main;
