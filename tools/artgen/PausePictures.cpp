@@ -19,6 +19,7 @@ QImage DrawPausePicture(int which) {
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font(title ? Fonts().sansBold : Fonts().sans);
     font.setPixelSize(title ? 72 : 20);
+    font.setBold(title);
     const QString text = title ? "Paused" : "Click or press any key to continue";
     QPainterPath path;
     path.addText(0, 0, font, text);
