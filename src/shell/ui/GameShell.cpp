@@ -121,6 +121,13 @@ bool GameShell::Start() {
 
     window = std::make_unique<TfrmJMain>();
     host.SetOwner(window.get());
+    window->SetImages([this](const std::string& name) {
+        return QPixmap::fromImage(LibraryPicture(*library, "ICON", name.c_str()));
+    });
+    const QImage appIcon = LibraryPicture(*library, "ICON", "APP_ICON");
+    if (!appIcon.isNull()) {
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(appIcon)));
+    }
     CreateEngine();
     WireCommands();
     RestoreWindowState();
@@ -143,6 +150,9 @@ bool GameShell::OpenLibrary() {
 
 void GameShell::CreateEngine() {
     engine = std::make_unique<TMahJong_interface>(host);
+    // No layout has been read yet: the first game counts as a change of
+    // game, so the board view may pick a tile size at which it fits.
+    engine->gameId = -1;
     engine->resources = library.get();
     engine->settings = settings.get();
     engine->dataFolder = config->DataFolder();
@@ -157,11 +167,37 @@ void GameShell::CreateEngine() {
     boardWindow = std::make_unique<QtBoardWindow>(*window->Board());
     renderer->SetWindow(boardWindow.get());
     LoadTileSetFromSettings();
+    ApplyPointer();
 
     host.onRefreshStatusBar = [this] { RefreshStatus(); };
     host.onRefreshTitle = [this] { RefreshTitle(); };
     host.onRefreshMenus = [this] { RefreshMenus(); };
     host.onRefreshBoard = [this] { renderer->RedrawBoard(); };
+}
+
+void GameShell::ApplyPointer() {
+    // 10 is the system's pointer; 11 to 15 and 20 to 25 the program's own.
+    static constexpr const char* kPointers[] = {"CUR_ARROW1", "CUR_ARROW2", "CUR_RIGHT_HAND1",
+                                                "CUR_RIGHT_HAND2", "CUR_LEFT_HAND1",
+                                                "CUR_LEFT_HAND2"};
+    const int number = settings->ReadInteger(kSectionPreference, "Cursor", 10);
+    BoardView& view = *window->Board();
+    const int index = number >= 20 ? number - 20 : number - 10;
+    if (number == 10 || index < 0 || index > 5) {
+        view.unsetCursor();
+        return;
+    }
+    const std::string name = std::string(kPointers[index]) + (number >= 20 ? "B" : "A");
+    const QImage image = LibraryPicture(*library, "CURSOR", name.c_str());
+    if (image.isNull()) {
+        view.unsetCursor();
+        return;
+    }
+    // The hotspot travels with the picture as "x,y" text.
+    const QStringList hotspot = image.text(QStringLiteral("hotspot")).split(QLatin1Char(','));
+    const int x = hotspot.size() == 2 ? hotspot[0].toInt() : 0;
+    const int y = hotspot.size() == 2 ? hotspot[1].toInt() : 0;
+    view.setCursor(QCursor(QPixmap::fromImage(image), x, y));
 }
 
 void GameShell::LoadTileSetFromSettings() {

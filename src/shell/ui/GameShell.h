@@ -46,6 +46,7 @@ class GameShell : public QObject {
     bool OpenLibrary();
     void CreateEngine();
     void LoadTileSetFromSettings();
+    void ApplyPointer();
     void WireCommands();
     void FirstActivation();
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -153,12 +154,72 @@ void TfrmJMain::BuildToolbars() {
 
 void TfrmJMain::BuildStatusBar() {
     for (std::size_t i = 0; i < panels.size(); ++i) {
-        panels[i] = new QLabel(this);
-        panels[i]->setMinimumWidth(kPanelWidths[i]);
-        panels[i]->setContentsMargins(3, 0, 3, 0);
-        statusBar()->addWidget(panels[i], i + 1 == panels.size() ? 1 : 0);
+        auto* panel = new QWidget(this);
+        auto* layout = new QHBoxLayout(panel);
+        layout->setContentsMargins(3, 0, 3, 0);
+        layout->setSpacing(3);
+        panelIcons[i] = new QLabel(panel);
+        panelIcons[i]->setFixedSize(16, 16);
+        panelIcons[i]->hide();
+        panels[i] = new QLabel(panel);
+        layout->addWidget(panelIcons[i]);
+        layout->addWidget(panels[i], 1);
+        panel->setMinimumWidth(kPanelWidths[i]);
+        statusBar()->addWidget(panel, i + 1 == panels.size() ? 1 : 0);
     }
     SetStatusTexts(StatusTexts{});
+}
+
+void TfrmJMain::SetImages(const std::function<QPixmap(const std::string&)>& picture) {
+    for (const CommandInfo& info : AllCommands()) {
+        if (info.icon[0] == '\0') {
+            continue;
+        }
+        QIcon icon;
+        const QPixmap small = picture(SmallIconName(info.icon));
+        const QPixmap large = picture(LargeIconName(info.icon));
+        if (!small.isNull()) {
+            icon.addPixmap(small);
+        }
+        if (!large.isNull()) {
+            icon.addPixmap(large);
+        }
+        if (!icon.isNull()) {
+            actions[info.id]->setIcon(icon);
+            normalIcons[info.id] = icon;
+        }
+    }
+    undoDisabledIcon = QIcon(picture(kUndoDisabledImage));
+    redoDisabledIcon = QIcon(picture(kRedoDisabledImage));
+    const std::array<const char*, 7> panelImages = {"SCORE", "TIME",    "", "MATCHES",
+                                                    "",      "PLAYERS", ""};
+    for (std::size_t i = 0; i < panelImages.size(); ++i) {
+        if (panelImages[i][0] == '\0') {
+            continue;
+        }
+        const QPixmap image = picture(SmallIconName(panelImages[i]));
+        if (!image.isNull()) {
+            panelIcons[i]->setPixmap(image);
+            panelIcons[i]->show();
+        }
+    }
+}
+
+void TfrmJMain::SetUndoImagesDisabled(bool disabled) {
+    for (const auto& [id, replacement] : {std::pair{CommandId::Undo, undoDisabledIcon},
+                                          std::pair{CommandId::Redo, redoDisabledIcon}}) {
+        QWidget* button = standardBar->widgetForAction(actions[id]);
+        auto* toolButton = qobject_cast<QToolButton*>(button);
+        if (toolButton == nullptr) {
+            continue;
+        }
+        const auto normal = normalIcons.find(id);
+        if (disabled && !replacement.isNull()) {
+            toolButton->setIcon(replacement);
+        } else if (normal != normalIcons.end()) {
+            toolButton->setIcon(normal->second);
+        }
+    }
 }
 
 void TfrmJMain::SetStatusTexts(const StatusTexts& texts) {

@@ -3,7 +3,9 @@
 // The play area shows the board picture; the status bar has seven panels.
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
+#include <QPixmap>
 #include <array>
 #include <functional>
 #include <map>
@@ -50,6 +52,12 @@ class TfrmJMain : public QMainWindow {
     // The menu bar and the "Standard" bar in and out of full-screen mode.
     void ApplyFullScreenBars(bool fullScreen);
 
+    // Gives every command with an icon name its 16 and 24 pixel images, and
+    // the status-bar panels their pictures, from `picture(name)`.
+    void SetImages(const std::function<QPixmap(const std::string&)>& picture);
+    // The Undo and Redo toolbar images while the game type forbids undo.
+    void SetUndoImagesDisabled(bool disabled);
+
     void SetStatusTexts(const StatusTexts& texts);
     void SetStatusPanel(int panel, const std::string& text);
 
@@ -94,6 +102,10 @@ class TfrmJMain : public QMainWindow {
     QToolBar* editorBar = nullptr;
     QMenu* playAreaMenu = nullptr;
     std::array<QLabel*, 7> panels{};
+    std::array<QLabel*, 7> panelIcons{};
+    std::map<CommandId, QIcon> normalIcons;
+    QIcon undoDisabledIcon;
+    QIcon redoDisabledIcon;
     BoardView* boardView = nullptr;
     QTimer* clockTimer = nullptr;
     bool playing = true;
