@@ -34,6 +34,8 @@ class GameWindow : public ::testing::Test {
             asked.push_back(text);
             return MessageAnswer::Ok;
         };
+        shell->GetHost().noMoreMatchesAnswerer = [] { return NoMoreMatchesChoice::Close; };
+        shell->GetHost().holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
         shell->Window()->resize(1280, 900);
         QTest::qWait(100);
         return shell;

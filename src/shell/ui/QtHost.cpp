@@ -15,6 +15,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <QFileDialog>
+#include <QStandardPaths>
+
+#include "engine/ui/J_No_More_Moves.h"
 #include "shell/CommandTable.h"
 
 namespace jw {
@@ -125,9 +129,9 @@ AdviceAnswer QtHost::ShowAdviceWindow(const std::string& text, int picture) {
 
 AdviceAnswer QtHost::ConfirmAdviceWindow(const std::string& text, bool cancelWanted) {
     if (answerer) {
-        const MessageAnswer answer = answerer(
-            MessageKind::Confirmation, text,
-            cancelWanted ? MessageButtons::OkCancel : MessageButtons::Ok);
+        const MessageAnswer answer =
+            answerer(MessageKind::Confirmation, text,
+                     cancelWanted ? MessageButtons::OkCancel : MessageButtons::Ok);
         return {answer == MessageAnswer::Ok, false};
     }
     return RunAdviceDialog(owner, text, cancelWanted, 1);
@@ -214,6 +218,79 @@ void QtHost::RefreshBoard() {
     if (onRefreshBoard) {
         onRefreshBoard();
     }
+}
+
+NoMoreMatchesChoice QtHost::ShowNoMoreMatches() {
+    if (noMoreMatchesAnswerer) {
+        return noMoreMatchesAnswerer();
+    }
+    return RunNoMoreMatchesWindow(owner);
+}
+
+void QtHost::ShowMemoryUpTotals(const MemoryUpTotals& totals) {
+    if (answerer) {
+        return;
+    }
+    RunMemoryUpTotalsWindow(owner, totals);
+}
+
+namespace {
+
+// "Description (*.ext)|*.ext" as Qt's filter "Description (*.ext)".
+QString QtFilter(const std::string& filter) {
+    const std::size_t bar = filter.find('|');
+    return QString::fromStdString(bar == std::string::npos ? filter : filter.substr(0, bar));
+}
+
+QString StartPath(const FileDialogRequest& request) {
+    QString path = QString::fromStdString(request.folder);
+    if (!request.fileName.empty()) {
+        if (!path.isEmpty() && !path.endsWith(QLatin1Char('/'))) {
+            path += QLatin1Char('/');
+        }
+        path += QString::fromStdString(request.fileName);
+    }
+    return path;
+}
+
+}  // namespace
+
+std::optional<std::string> QtHost::ChooseFileToSave(const FileDialogRequest& request) {
+    // The engine asks its own question before replacing a file.
+    const QString chosen = QFileDialog::getSaveFileName(
+        owner, QString::fromStdString(request.title), StartPath(request), QtFilter(request.filter),
+        nullptr, QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen.toStdString();
+}
+
+std::optional<std::string> QtHost::ChooseFileToOpen(const FileDialogRequest& request) {
+    const QString chosen = QFileDialog::getOpenFileName(
+        owner, QString::fromStdString(request.title), StartPath(request), QtFilter(request.filter));
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen.toStdString();
+}
+
+HoldAndExitChoice QtHost::ShowHoldAndExit() {
+    if (holdAndExitAnswerer) {
+        return holdAndExitAnswerer();
+    }
+    return RunHoldAndExitWindow(owner);
+}
+
+std::string QtHost::DocumentsFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    }
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    return folder.toStdString();
 }
 
 }  // namespace jw

@@ -48,6 +48,16 @@ class QtHost : public Host {
     void RefreshTitle() override;
     void RefreshMenus() override;
     void RefreshBoard() override;
+    NoMoreMatchesChoice ShowNoMoreMatches() override;
+    void ShowMemoryUpTotals(const MemoryUpTotals& totals) override;
+    std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override;
+    HoldAndExitChoice ShowHoldAndExit() override;
+    std::string DocumentsFolder() override;
+
+    // Answers the engine's own windows instead of the player when set.
+    std::function<NoMoreMatchesChoice()> noMoreMatchesAnswerer;
+    std::function<HoldAndExitChoice()> holdAndExitAnswerer;
 
   private:
     QWidget* owner = nullptr;
