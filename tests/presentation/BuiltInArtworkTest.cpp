@@ -16,16 +16,31 @@
 namespace jw {
 namespace {
 
-std::unique_ptr<ResourceLibrary> BuiltLibrary() {
-    std::string error;
-    auto library = ResourceLibrary::Open(std::string(JW_BIN_DIR) + "/MahJong.rgf", &error);
-    EXPECT_NE(library, nullptr) << error;
-    return library;
+// A build without the artwork generator (no Qt) packs only the layouts.
+bool HasArtwork(const ResourceLibrary& library) {
+    for (const std::string& name : library.EntryNames()) {
+        if (name.rfind("GAMES/", 0) != 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
-TEST(BuiltInArtworkTest, EveryCataloguePictureIsAJpegToTileOrToStretch) {
-    const auto library = BuiltLibrary();
-    ASSERT_NE(library, nullptr);
+class BuiltInArtworkTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string error;
+        library = ResourceLibrary::Open(std::string(JW_BIN_DIR) + "/MahJong.rgf", &error);
+        ASSERT_NE(library, nullptr) << error;
+        if (!HasArtwork(*library)) {
+            GTEST_SKIP() << "this build packs no artwork into the library";
+        }
+    }
+
+    std::unique_ptr<ResourceLibrary> library;
+};
+
+TEST_F(BuiltInArtworkTest, EveryCataloguePictureIsAJpegToTileOrToStretch) {
     int tiled = 0;
     for (int code : BuiltInPictureCodes()) {
         const auto bytes = library->Find("JPEG", BuiltInPictureName(code));
@@ -43,9 +58,7 @@ TEST(BuiltInArtworkTest, EveryCataloguePictureIsAJpegToTileOrToStretch) {
     EXPECT_GT(tiled, 30);  // most are small tiles; a few large pictures
 }
 
-TEST(BuiltInArtworkTest, PausePicturesAreBitmapsOnThePauseGreen) {
-    const auto library = BuiltLibrary();
-    ASSERT_NE(library, nullptr);
+TEST_F(BuiltInArtworkTest, PausePicturesAreBitmapsOnThePauseGreen) {
     for (const char* name : {"BMP_PAUSE_1", "BMP_PAUSE_2"}) {
         const auto bytes = library->Find("BITMAP", name);
         ASSERT_TRUE(bytes) << name;
@@ -57,9 +70,7 @@ TEST(BuiltInArtworkTest, PausePicturesAreBitmapsOnThePauseGreen) {
     }
 }
 
-TEST(BuiltInArtworkTest, EverySoundOfTheEventTableIsAShortPcmWave) {
-    const auto library = BuiltLibrary();
-    ASSERT_NE(library, nullptr);
+TEST_F(BuiltInArtworkTest, EverySoundOfTheEventTableIsAShortPcmWave) {
     for (const SoundEventInfo& info : SoundEventTable()) {
         const auto bytes = library->Find("WAVE", info.soundName);
         ASSERT_TRUE(bytes) << info.soundName;
