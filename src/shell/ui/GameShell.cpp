@@ -6,10 +6,14 @@
 #include <QMouseEvent>
 
 #include "engine/CustomLayouts.h"
+#include "engine/EngineHooks.h"
 #include "engine/Jong_class_interface.h"
 #include "engine/Scoring.h"
+#include "presentation/AddOnLibraries.h"
+#include "presentation/Backgrounds.h"
 #include "presentation/BoardRenderer.h"
 #include "presentation/ResourceLibrary.h"
+#include "presentation/ui/SoundPlayer.h"
 #include "records/SettingsDefaults.h"
 #include "records/SettingsKeys.h"
 #include "shell/CommandTable.h"
@@ -94,6 +98,24 @@ KeyPress ToKeyPress(const QKeyEvent* event) {
 
 }  // namespace
 
+// What the engine asks of the rest of the program, as far as the game
+// window provides it.
+class ShellHooks : public EngineHooks {
+  public:
+    explicit ShellHooks(GameShell& shell) : shell(shell) {}
+
+    void RandomBackground() override {
+        if (shell.backgrounds->PickRandom()) {
+            shell.renderer->RefreshBackground(true);
+        }
+    }
+    void RestoreTileSize() override { shell.renderer->RestoreUserSize(); }
+    void RefreshInformation() override { shell.RefreshStatus(); }
+
+  private:
+    GameShell& shell;
+};
+
 GameShell::GameShell(std::string executableFolderIn)
     : executableFolder(std::move(executableFolderIn)) {}
 
@@ -163,11 +185,15 @@ void GameShell::CreateEngine() {
     engine->playerName = settings->ReadString(kSectionPreference, kKeyUserDefault, "Player 1");
     engine->scoreType = ReadScoreType(*settings);
 
-    renderer = std::make_unique<BoardRenderer>(*engine);
+    tileAddOns = std::make_unique<AddOnLibraries>(executableFolder, AddOnFamily::Tiles);
+    renderer = std::make_unique<BoardRenderer>(*engine, tileAddOns.get());
     boardWindow = std::make_unique<QtBoardWindow>(*window->Board());
     renderer->SetWindow(boardWindow.get());
     LoadTileSetFromSettings();
     ApplyPointer();
+    CreateBackgroundsAndSounds();
+    hooks = std::make_unique<ShellHooks>(*this);
+    engine->hooks = hooks.get();
 
     host.onRefreshStatusBar = [this] { RefreshStatus(); };
     host.onRefreshTitle = [this] { RefreshTitle(); };
@@ -177,9 +203,9 @@ void GameShell::CreateEngine() {
 
 void GameShell::ApplyPointer() {
     // 10 is the system's pointer; 11 to 15 and 20 to 25 the program's own.
-    static constexpr const char* kPointers[] = {"CUR_ARROW1", "CUR_ARROW2", "CUR_RIGHT_HAND1",
-                                                "CUR_RIGHT_HAND2", "CUR_LEFT_HAND1",
-                                                "CUR_LEFT_HAND2"};
+    static constexpr const char* kPointers[] = {"CUR_ARROW1",      "CUR_ARROW2",
+                                                "CUR_RIGHT_HAND1", "CUR_RIGHT_HAND2",
+                                                "CUR_LEFT_HAND1",  "CUR_LEFT_HAND2"};
     const int number = settings->ReadInteger(kSectionPreference, "Cursor", 10);
     BoardView& view = *window->Board();
     const int index = number >= 20 ? number - 20 : number - 10;
@@ -198,6 +224,27 @@ void GameShell::ApplyPointer() {
     const int x = hotspot.size() == 2 ? hotspot[0].toInt() : 0;
     const int y = hotspot.size() == 2 ? hotspot[1].toInt() : 0;
     view.setCursor(QCursor(QPixmap::fromImage(image), x, y));
+}
+
+void GameShell::CreateBackgroundsAndSounds() {
+    backgroundAddOns = std::make_unique<AddOnLibraries>(executableFolder, AddOnFamily::Backgrounds);
+    BackgroundSources sources;
+    sources.library = library.get();
+    sources.addOns = backgroundAddOns.get();
+    sources.dataFolder = config->DataFolder();
+    sources.programFolder = executableFolder;
+    backgrounds = std::make_unique<Backgrounds>(host, *settings, sources);
+    backgrounds->Load();
+    renderer->makeBackground = [this](Image& target, int width, int height) {
+        backgrounds->Make(target, width, height);
+    };
+    if (settings->ReadFlag(kSectionPreference, "Random_Background", false)) {
+        backgrounds->PickRandom();
+    }
+
+    soundPlayer = std::make_unique<SoundPlayer>(library.get());
+    host.soundPlayer = [this](const std::string& name) { soundPlayer->Play(name); };
+    host.soundStopper = [this] { soundPlayer->Stop(); };
 }
 
 void GameShell::LoadTileSetFromSettings() {

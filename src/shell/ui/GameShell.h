@@ -20,7 +20,11 @@ class QKeyEvent;
 
 namespace jw {
 
+class AddOnLibraries;
+class Backgrounds;
 class BoardRenderer;
+class ShellHooks;
+class SoundPlayer;
 class CustomLayouts;
 class QtBoardWindow;
 class ResourceLibrary;
@@ -28,6 +32,8 @@ class TMahJong_interface;
 class TfrmJMain;
 
 class GameShell : public QObject {
+    friend class ShellHooks;
+
     Q_OBJECT
   public:
     explicit GameShell(std::string executableFolder);
@@ -47,6 +53,7 @@ class GameShell : public QObject {
     void CreateEngine();
     void LoadTileSetFromSettings();
     void ApplyPointer();
+    void CreateBackgroundsAndSounds();
     void WireCommands();
     void FirstActivation();
 
@@ -83,6 +90,11 @@ class GameShell : public QObject {
     std::unique_ptr<TMahJong_interface> engine;
     std::unique_ptr<BoardRenderer> renderer;
     std::unique_ptr<QtBoardWindow> boardWindow;
+    std::unique_ptr<AddOnLibraries> tileAddOns;
+    std::unique_ptr<AddOnLibraries> backgroundAddOns;
+    std::unique_ptr<Backgrounds> backgrounds;
+    std::unique_ptr<SoundPlayer> soundPlayer;
+    std::unique_ptr<ShellHooks> hooks;
     std::optional<BoardPos> hovered;
     int lastLayoutWidth = -1;
     int lastLayoutHeight = -1;
