@@ -34,6 +34,9 @@ void BoardView::paintEvent(QPaintEvent* event) {
         return;
     }
     painter.drawImage(event->rect().topLeft(), picture, event->rect());
+    if (onPainted) {
+        onPainted();
+    }
     // Anything outside the picture (while a resize is being laid out) stays dark.
     const QRegion outside = QRegion(event->rect()).subtracted(QRegion(picture.rect()));
     for (const QRect& rect : outside) {

@@ -23,6 +23,9 @@ class BoardView : public QWidget {
     std::function<void(QMouseEvent*)> onMouseMove;
     std::function<void(QMouseEvent*)> onMouseRelease;
     std::function<void(QSize)> onResize;
+    // Called after a paint that showed a picture (used once, to measure the
+    // start-up).
+    std::function<void()> onPainted;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,9 +1,14 @@
 #include "shell/ui/GameShell.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 
 #include "engine/CustomLayouts.h"
 #include "engine/EngineHooks.h"
@@ -27,6 +32,30 @@
 namespace jw {
 
 namespace {
+
+// Milliseconds since the process started, from the kernel's own record.
+long long ProcessMilliseconds() {
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // Field 22, the start time in clock ticks after boot, follows the command
+    // name in parentheses.
+    const std::size_t close = text.rfind(')');
+    if (close == std::string::npos) {
+        return -1;
+    }
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    unsigned long long startTicks = 0;
+    for (int index = 3; index <= 22 && fields >> field; ++index) {
+        if (index == 22) {
+            startTicks = std::stoull(field);
+        }
+    }
+    double uptime = 0;
+    std::ifstream("/proc/uptime") >> uptime;
+    const double ticks = static_cast<double>(sysconf(_SC_CLK_TCK));
+    return static_cast<long long>((uptime - static_cast<double>(startTicks) / ticks) * 1000.0);
+}
 
 KeyPress ToKeyPress(const QKeyEvent* event) {
     using K = KeyPress::Key;
@@ -317,6 +346,17 @@ void GameShell::FirstActivation() {
         engine->StartGame(ReadMode::NewGame, last < 0 ? 0 : last, "", engine->playerName);
     }
     AfterMove();
+
+    // With JADEWIND_STARTUP_REPORT set, say how long it took from the start
+    // of the process to the first painted board.
+    if (qEnvironmentVariableIsSet("JADEWIND_STARTUP_REPORT")) {
+        window->Board()->onPainted = [this] {
+            window->Board()->onPainted = nullptr;
+            std::fprintf(stderr, "startup: board painted after %lld ms\n",
+                         static_cast<long long>(ProcessMilliseconds()));
+        };
+        window->Board()->update();
+    }
 }
 
 void GameShell::LayoutCheck(bool forced) {
