@@ -2,7 +2,7 @@
 #   make run    install missing packages, build (Release), start the game
 #   make test   install missing packages, build, run the whole test suite
 #
-# Other targets: make build, make bench, make fuzz, make format, make clean.
+# Other targets: make build, make bench, make fuzz, make shots, make format, make clean.
 # SANITIZE=1 builds with AddressSanitizer and UBSan in a separate folder.
 
 SANITIZE ?= 0
@@ -16,7 +16,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Release
 endif
 
-.PHONY: run test build deps bench fuzz format clean
+.PHONY: run test build deps bench fuzz shots format clean
 
 deps:
 	@./scripts/install-deps
@@ -40,6 +40,9 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bin/jw_bench
+
+shots: build
+	./scripts/take-screenshots $(BUILD_DIR)
 
 fuzz: deps
 	./scripts/run-fuzz

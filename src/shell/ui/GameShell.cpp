@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScreen>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -504,9 +505,17 @@ void GameShell::ToggleFullScreen() {
     const bool fullScreen = w.IsCommandDown(CommandId::FullScreen);
     w.ApplyFullScreenBars(fullScreen);
     if (fullScreen) {
+        windowedGeometry = w.geometry();
         w.showFullScreen();
+        // Without a window manager to do it, take the whole screen ourselves.
+        if (const QScreen* screen = w.screen()) {
+            w.setGeometry(screen->geometry());
+        }
     } else {
         w.showNormal();
+        if (windowedGeometry.isValid()) {
+            w.setGeometry(windowedGeometry);
+        }
     }
     lastLayoutWidth = -1;
     LayoutCheck(true);

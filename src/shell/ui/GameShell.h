@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <memory>
 #include <optional>
 #include <string>
@@ -96,6 +97,7 @@ class GameShell : public QObject {
     std::unique_ptr<SoundPlayer> soundPlayer;
     std::unique_ptr<ShellHooks> hooks;
     std::optional<BoardPos> hovered;
+    QRect windowedGeometry;  // the window's place before full-screen mode
     int lastLayoutWidth = -1;
     int lastLayoutHeight = -1;
     bool firstActivationPending = true;
