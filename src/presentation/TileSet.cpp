@@ -258,7 +258,6 @@ bool LoadTileSetPictures(const TileSetChoice& choice, TileSetContext& context, T
     }
     images.pointerFrame = MakePointerFrame(w, h);
     images.redrawBuffer = Image(w + 2 * d, h + 2 * d);
-    images.redrawColumn = Image(w, h + d);
     images.faceCount = 42;
     images.highlightOverlay =
         MakeHighlightOverlay(LoadPicture(context.main, false, names.highlightMask),

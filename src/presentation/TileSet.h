@@ -69,7 +69,6 @@ struct TileSetImages {
     Image highlightOverlay;             // W x H, 32-bit, premultiplied orange
     Image pointerFrame;                 // W x H, magenta see-through
     Image redrawBuffer;                 // (W + 2D) x (H + 2D): local redraw
-    Image redrawColumn;                 // W x (H + D): local redraw
     bool facesKeyed = false;            // faces are see-through by magenta
     int faceCount = 0;
 };

@@ -192,7 +192,6 @@ TEST_F(TileSetLoading, BodiesGetTheirCornersCutAndStripsAreCutFromThem) {
     }
     EXPECT_EQ(tiles.images.tileBuffer, tiles.images.bodies[1]);
     EXPECT_EQ(tiles.images.redrawBuffer.Width(), w + 2 * d);
-    EXPECT_EQ(tiles.images.redrawColumn.Height(), h + d);
 }
 
 TEST_F(TileSetLoading, SilhouettePointerFrameAndHighlight) {
