@@ -154,6 +154,24 @@ TEST_F(GameStart, InconsistentLayoutsReportAndPlayGoesOn) {
     engine.SuggestMove();
     engine.Shuffle();
     EXPECT_TRUE(engine.play.playing || engine.play.ended);
+
+    // A layout file that asks for 0 tiles a match: dealt one tile a batch,
+    // picked as pairs, without a crash. No matches are ever found, so the
+    // offer of a new deal is declined.
+    rules.tilesToMatch = 0;
+    host.answers = {MessageAnswer::No};
+    resources.entries["GAMES/G00010"] = test::LayoutText(
+        FormatRules(rules), test::BodyOf({{1, 3, 3}, {1, 7, 3}, {1, 11, 3}, {1, 15, 3}}));
+    ASSERT_TRUE(Start(ReadMode::NewGame, 10));
+    EXPECT_EQ(engine.board.tilesLeft, 4);
+    const std::vector<BoardPos> spots{{1, 1, 1}, {1, 5, 1}, {1, 9, 1}, {1, 13, 1}};
+    for (const BoardPos& a : spots) {
+        for (const BoardPos& b : spots) {
+            Pick(a.level, a.column, a.row);
+            Pick(b.level, b.column, b.row);
+        }
+    }
+    EXPECT_EQ(engine.board.tilesLeft % 2, 0);
 }
 
 TEST_F(GameStart, ASavedGameStartsWhereItWasLeft) {
