@@ -25,20 +25,26 @@ class GameWindow : public ::testing::Test {
           dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {}
 
     // Starts the game as the program does and lets the first activation run.
-    std::unique_ptr<GameShell> StartShell() {
-        auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
-        if (!shell->Start()) {
-            return nullptr;
-        }
-        shell->GetHost().answerer = [this](MessageKind, const std::string& text, MessageButtons) {
+    std::unique_ptr<GameShell> StartShell(std::string folder = std::string(JW_BIN_DIR) + "/") {
+        auto shell = std::make_unique<GameShell>(folder);
+        QtHost& host = shell->GetHost();
+        host.answerer = [this](MessageKind, const std::string& text, MessageButtons) {
             asked.push_back(text);
             return MessageAnswer::Ok;
         };
-        shell->GetHost().noMoreMatchesAnswerer = [] { return NoMoreMatchesChoice::Close; };
-        shell->GetHost().holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
+        host.noMoreMatchesAnswerer = [] { return NoMoreMatchesChoice::Close; };
+        host.holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
+        if (!shell->Start()) {
+            return nullptr;
+        }
         shell->Window()->resize(1280, 900);
         QTest::qWait(100);
         return shell;
+    }
+
+    // Clicks the middle of a tile's face.
+    static void ClickTile(GameShell& shell, BoardPos pos) {
+        QTest::mouseClick(shell.Window()->Board(), Qt::LeftButton, {}, FaceCentre(shell, pos));
     }
 
     // Two free tiles of one match group, or nothing.
@@ -160,6 +166,58 @@ TEST_F(GameWindow, FullScreenKeysEnterAndEscapeLeaves) {
     QTest::qWait(50);
     EXPECT_FALSE(window.isFullScreen());
     EXPECT_FALSE(window.IsCommandDown(CommandId::FullScreen));
+}
+
+TEST_F(GameWindow, CtrlZTakesTheLastPairBack) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    const auto pair = FreePair(engine);
+    ASSERT_TRUE(pair.has_value());
+    const CellCode first = engine.board.At(pair->first.level, pair->first.column, pair->first.row);
+    ClickTile(*shell, pair->first);
+    ClickTile(*shell, pair->second);
+    ASSERT_EQ(engine.board.tilesLeft, 142);
+    QTest::keyClick(shell->Window(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(engine.board.tilesLeft, 144);
+    EXPECT_EQ(engine.board.At(pair->first.level, pair->first.column, pair->first.row), first);
+    EXPECT_TRUE(shell->Window()->Action(CommandId::Redo)->isEnabled());
+}
+
+TEST_F(GameWindow, ClosingWithAGameInProgressHoldsItAndTheNextStartResumesIt) {
+    std::string number;
+    {
+        auto shell = StartShell();
+        ASSERT_NE(shell, nullptr);
+        TMahJong_interface& engine = *shell->Engine();
+        const auto pair = FreePair(engine);
+        ASSERT_TRUE(pair.has_value());
+        ClickTile(*shell, pair->first);
+        ClickTile(*shell, pair->second);
+        number = engine.gameNumber;
+        EXPECT_TRUE(shell->Window()->close());
+        EXPECT_TRUE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"));
+    }
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    EXPECT_EQ(shell->Engine()->gameNumber, number);
+    EXPECT_EQ(shell->Engine()->board.tilesLeft, 142);
+    // Resumed once: the held file is gone.
+    EXPECT_FALSE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"));
+}
+
+TEST_F(GameWindow, AMissingResourceLibraryIsReportedAndNothingStarts) {
+    const std::string empty = folder / "program";
+    std::filesystem::create_directories(empty);
+    auto shell = StartShell(empty + "/");
+    EXPECT_EQ(shell, nullptr);
+    ASSERT_EQ(asked.size(), 1u);
+    // The whole path is shown in lower case.
+    std::string lower = empty + "/MahJong.rgf";
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    EXPECT_EQ(asked[0], "Can't find/load " + lower);
 }
 
 TEST_F(GameWindow, ClosingWritesTheWindowStateAndAsksWhenConfigured) {

@@ -14,7 +14,9 @@
 #include "engine/CustomLayouts.h"
 #include "engine/EngineHooks.h"
 #include "engine/Jong_class_interface.h"
+#include "engine/SavedGames.h"
 #include "engine/Scoring.h"
+#include "engine/UndoRedo.h"
 #include "presentation/AddOnLibraries.h"
 #include "presentation/Backgrounds.h"
 #include "presentation/BoardRenderer.h"
@@ -141,6 +143,14 @@ class ShellHooks : public EngineHooks {
     }
     void RestoreTileSize() override { shell.renderer->RestoreUserSize(); }
     void RefreshInformation() override { shell.RefreshStatus(); }
+    void UndoMove() override {
+        shell.engine->Undo();
+        shell.AfterMove();
+    }
+    void RestartGame() override {
+        shell.engine->Restart(true);
+        shell.AfterMove();
+    }
 
   private:
     GameShell& shell;
@@ -193,8 +203,7 @@ bool GameShell::OpenLibrary() {
     const std::string path = executableFolder + "MahJong.rgf";
     library = ResourceLibrary::Open(path);
     if (!library) {
-        QMessageBox::information(nullptr, QString::fromLatin1(kProgramName),
-                                 QString::fromStdString(ResourceLibrary::CantLoadMessage(path)));
+        host.Inform(ResourceLibrary::CantLoadMessage(path));
         return false;
     }
     return true;
@@ -303,6 +312,24 @@ void GameShell::WireCommands() {
     w.SetHandler(CommandId::RandomFromAll, [this] { engine->RandomGame(RandomGameSource::All); });
     w.SetHandler(CommandId::RandomFromFavorites,
                  [this] { engine->RandomGame(RandomGameSource::Favorites); });
+    const auto engineCommand = [this](auto action) {
+        return [this, action] {
+            action(*engine);
+            AfterMove();
+        };
+    };
+    w.SetHandler(CommandId::Restart, engineCommand([](TMahJong_interface& e) { e.Restart(true); }));
+    w.SetHandler(CommandId::Undo, engineCommand([](TMahJong_interface& e) { e.Undo(); }));
+    w.SetHandler(CommandId::Redo, engineCommand([](TMahJong_interface& e) { e.Redo(); }));
+    w.SetHandler(CommandId::InsertBookmark,
+                 engineCommand([](TMahJong_interface& e) { e.InsertBookmark(); }));
+    w.SetHandler(CommandId::GotoBookmark,
+                 engineCommand([](TMahJong_interface& e) { e.GoToBookmark(); }));
+    w.SetHandler(CommandId::Save, engineCommand([](TMahJong_interface& e) { e.SaveGame(); }));
+    w.SetHandler(CommandId::HoldAndExit, [this] {
+        engine->holdRequested = true;
+        window->close();
+    });
     w.SetHandler(CommandId::QuitGame, [this] { QuitGame(); });
     w.SetHandler(CommandId::QuitGamePopUp, [this] { QuitGame(); });
     w.SetHandler(CommandId::SuggestMove, [this] {
@@ -341,6 +368,7 @@ void GameShell::FirstActivation() {
         }
     });
 
+    engine->ResumeHeldGame(engine->playerName);
     if (!engine->play.playing) {
         // Until the game chooser exists, the last game chosen starts afresh.
         const int last = settings->ReadInteger(kSectionPreference, kKeyGame, 0);
@@ -576,11 +604,21 @@ void GameShell::RefreshStatus() {
 void GameShell::RefreshMenus() {
     TfrmJMain& w = *window;
     const bool playing = engine->play.playing;
+    const MoveCommandStates moves = engine->MoveCommands();
     w.SetCommandEnabled(CommandId::Pause, playing);
     w.SetCommandEnabled(CommandId::PausePopUp, playing);
     w.SetCommandEnabled(CommandId::QuitGame, playing);
     w.SetCommandEnabled(CommandId::QuitGamePopUp, playing);
-    w.SetCommandEnabled(CommandId::SuggestMove, playing && engine->rules.faceDown == 0);
+    w.SetCommandEnabled(CommandId::Restart, playing);
+    w.SetCommandEnabled(CommandId::Undo, moves.undo);
+    w.SetCommandEnabled(CommandId::Redo, moves.redo);
+    w.SetCommandEnabled(CommandId::SuggestMove, moves.suggestMove);
+    w.SetCommandEnabled(CommandId::InsertBookmark, moves.insertBookmark);
+    w.SetCommandEnabled(CommandId::GotoBookmark, moves.goToBookmark);
+    w.SetCommandEnabled(CommandId::Save, moves.save);
+    w.SetCommandEnabled(CommandId::HoldAndExit, moves.holdAndExit);
+    // Memory-Up games forbid undo: their toolbar shows the greyed images.
+    w.SetUndoImagesDisabled(engine->rules.faceDown != 0);
 }
 
 void GameShell::RefreshTitle() {
@@ -635,14 +673,16 @@ bool GameShell::CloseRequest() {
     settings->WriteInteger(kSectionPreference, "ScreenWidth", screen.width);
     settings->WriteInteger(kSectionPreference, "ScreenHeight", screen.height);
 
-    if (settings->ReadString(kSectionPreference, "ConfirmQuit", "N") != "N") {
-        const MessageAnswer answer = host.ShowMessage(
-            MessageKind::Confirmation, "Exit Jadewind 2007?", MessageButtons::OkCancel);
-        if (answer != MessageAnswer::Ok) {
+    switch (engine->CloseRequest()) {
+        case CloseDecision::Close:
+            // The teardown causes no further board layout.
+            w.Board()->onResize = nullptr;
+            return true;
+        case CloseDecision::Refuse:
+        case CloseDecision::WaitForAnimation:
             return false;
-        }
     }
-    return true;
+    return false;
 }
 
 }  // namespace jw
