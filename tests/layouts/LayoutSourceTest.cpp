@@ -50,7 +50,7 @@ TEST_F(Compiling, ValidSource) {
 
 TEST_F(Compiling, RefusalsNameFileLineAndColumn) {
     std::string text = Rectangle16();
-    text.replace(text.find("43434343\n12121212") + 2, 1, "2");  // line 8, column 3
+    text[text.find("43434343\n12121212") + 2] = '2';  // line 8, column 3
     EXPECT_FALSE(Compile(text));
     EXPECT_EQ(FirstError(),
               "g00089.txt:8:3: the tile begun at line 7 column 3 needs '4' here, not '2'");
