@@ -197,6 +197,11 @@ TEST_F(GameWindow, ClosingWithAGameInProgressHoldsItAndTheNextStartResumesIt) {
         number = engine.gameNumber;
         EXPECT_TRUE(shell->Window()->close());
         EXPECT_TRUE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"));
+        // The bars' arrangement is stored with its version.
+        EXPECT_TRUE(std::filesystem::exists(shell->DataFolder() + "tb_data.dat"));
+        EXPECT_EQ(SettingsFile(shell->DataFolder() + "cnfg.dat")
+                      .ReadString("Parameters", "TB_Vers", ""),
+                  "01");
     }
     auto shell = StartShell();
     ASSERT_NE(shell, nullptr);

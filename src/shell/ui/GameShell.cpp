@@ -7,7 +7,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStatusBar>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -17,6 +19,8 @@
 #include "engine/SavedGames.h"
 #include "engine/Scoring.h"
 #include "engine/UndoRedo.h"
+#include "platform/SaveFile.h"
+#include "platform/TextFile.h"
 #include "presentation/AddOnLibraries.h"
 #include "presentation/Backgrounds.h"
 #include "presentation/BoardRenderer.h"
@@ -35,6 +39,9 @@
 namespace jw {
 
 namespace {
+
+// The version of the stored arrangement of the bars ("TB_Vers").
+constexpr const char* kBarArrangementVersion = "01";
 
 // Milliseconds since the process started, from the kernel's own record.
 long long ProcessMilliseconds() {
@@ -191,6 +198,7 @@ bool GameShell::Start() {
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(appIcon)));
     }
     CreateEngine();
+    ApplyBars();
     WireCommands();
     RestoreWindowState();
     splash->hide();
@@ -263,6 +271,27 @@ void GameShell::ApplyPointer() {
     const int x = hotspot.size() == 2 ? hotspot[0].toInt() : 0;
     const int y = hotspot.size() == 2 ? hotspot[1].toInt() : 0;
     view.setCursor(QCursor(QPixmap::fromImage(image), x, y));
+}
+
+void GameShell::ApplyBars() {
+    TfrmJMain& w = *window;
+    // The arrangement of the bars, stored in Qt's own form. A file of an
+    // older version (or none) leaves the designed arrangement.
+    if (settings->ReadString(kSectionParameters, "TB_Vers", "") < kBarArrangementVersion) {
+        settings->WriteString(kSectionParameters, "TB_Vers", kBarArrangementVersion);
+        std::error_code ignored;
+        std::filesystem::remove(BarArrangementFile(), ignored);
+    } else if (const auto stored = ReadFileBytes(BarArrangementFile(), 1 << 20)) {
+        w.RestoreBarArrangement(QByteArray::fromStdString(*stored));
+    }
+    w.ApplyToolbarLook(settings->ReadInteger(kSectionPreference, "Toolbar_style", 2),
+                       settings->ReadFlag(kSectionPreference, "ToolBar_Large", true),
+                       settings->ReadFlag(kSectionPreference, "Show_ToolTips", true));
+    w.statusBar()->setVisible(settings->ReadFlag(kSectionPreference, "Statusbar", true));
+}
+
+std::string GameShell::BarArrangementFile() const {
+    return config->DataFolder() + "tb_data.dat";
 }
 
 void GameShell::CreateBackgroundsAndSounds() {
@@ -673,6 +702,7 @@ bool GameShell::CloseRequest() {
     settings->WriteInteger(kSectionPreference, "ScreenWidth", screen.width);
     settings->WriteInteger(kSectionPreference, "ScreenHeight", screen.height);
 
+    WriteFileAtomically(BarArrangementFile(), w.BarArrangement().toStdString());
     switch (engine->CloseRequest()) {
         case CloseDecision::Close:
             // The teardown causes no further board layout.

@@ -55,6 +55,8 @@ class GameShell : public QObject {
     void LoadTileSetFromSettings();
     void ApplyPointer();
     void CreateBackgroundsAndSounds();
+    void ApplyBars();
+    std::string BarArrangementFile() const;
     void WireCommands();
     void FirstActivation();
 

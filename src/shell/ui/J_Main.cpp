@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -150,6 +151,58 @@ void TfrmJMain::BuildToolbars() {
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         }
     }
+}
+
+void TfrmJMain::ApplyToolbarLook(int style, bool large, bool toolTips) {
+    toolTipsShown = toolTips;
+    for (QToolBar* bar : {standardBar, editorBar}) {
+        bar->setIconSize(large ? QSize(24, 24) : QSize(16, 16));
+        bar->setStyleSheet(style == 2 ? QStringLiteral("QToolBar { background: qlineargradient("
+                                                       "x1:0, y1:0, x2:0, y2:1, stop:0 #fbfdfb, "
+                                                       "stop:1 #dde8e0); border: none; }")
+                                      : QString());
+        for (QAction* action : bar->actions()) {
+            if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {
+                button->setAutoRaise(style != 0);
+                button->setMinimumHeight(large ? 35 : 24);
+            }
+        }
+        bar->removeEventFilter(this);
+        bar->installEventFilter(this);
+        for (QObject* child : bar->children()) {
+            if (auto* widget = qobject_cast<QWidget*>(child)) {
+                widget->removeEventFilter(this);
+                widget->installEventFilter(this);
+            }
+        }
+    }
+}
+
+bool TfrmJMain::eventFilter(QObject* watched, QEvent* event) {
+    // Tool tips of the toolbars may be switched off.
+    if (event->type() == QEvent::ToolTip && !toolTipsShown) {
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QByteArray TfrmJMain::BarArrangement() const {
+    return saveState(1);
+}
+
+bool TfrmJMain::RestoreBarArrangement(const QByteArray& stored) {
+    const bool restored = restoreState(stored, 1);
+    ShowPlayingBars(playing);
+    return restored;
+}
+
+void TfrmJMain::ResetBarArrangement() {
+    for (QToolBar* bar : {standardBar, editorBar}) {
+        removeToolBar(bar);
+        addToolBar(Qt::TopToolBarArea, bar);
+    }
+    playing = true;
+    ShowPlayingBars(true);
 }
 
 void TfrmJMain::BuildStatusBar() {

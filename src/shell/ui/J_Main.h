@@ -58,6 +58,16 @@ class TfrmJMain : public QMainWindow {
     // The Undo and Redo toolbar images while the game type forbids undo.
     void SetUndoImagesDisabled(bool disabled);
 
+    // The toolbar look: 0 "Office" (raised buttons), 1 "Flat", 2 "XP/Vista"
+    // (flat buttons on a shaded bar); large or small images; tool tips.
+    void ApplyToolbarLook(int style, bool large, bool toolTips);
+    // The arrangement of the bars in Qt's own form, and back; false when the
+    // stored form does not fit this window.
+    QByteArray BarArrangement() const;
+    bool RestoreBarArrangement(const QByteArray& stored);
+    // The bars as designed: playing bars shown, editor bars hidden.
+    void ResetBarArrangement();
+
     void SetStatusTexts(const StatusTexts& texts);
     void SetStatusPanel(int panel, const std::string& text);
 
@@ -109,6 +119,9 @@ class TfrmJMain : public QMainWindow {
     BoardView* boardView = nullptr;
     QTimer* clockTimer = nullptr;
     bool playing = true;
+    bool toolTipsShown = true;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace jw
