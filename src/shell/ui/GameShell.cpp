@@ -26,6 +26,7 @@
 #include "presentation/BoardRenderer.h"
 #include "presentation/ResourceLibrary.h"
 #include "presentation/ui/SoundPlayer.h"
+#include "records/Advice.h"
 #include "records/SettingsDefaults.h"
 #include "records/SettingsKeys.h"
 #include "shell/CommandTable.h"
@@ -39,6 +40,13 @@
 namespace jw {
 
 namespace {
+
+constexpr const char* kFewColoursAdvice =
+    "At this time your video driver supports 256 colors or less. This program takes advantage "
+    "of the 16 bit (65,536 colors) or the 24 bit (16.8 million colors) palettes or higher "
+    "resolutions. \rIf your video driver allows High or True color mode settings (16 bit or 24 "
+    "bit), modify your screen resolution using the Display Properties Settings in the Control "
+    "Panel.";
 
 // The version of the stored arrangement of the bars ("TB_Vers").
 constexpr const char* kBarArrangementVersion = "01";
@@ -200,6 +208,10 @@ bool GameShell::Start() {
     CreateEngine();
     ApplyBars();
     WireCommands();
+    // A screen of 256 colours or fewer cannot show the pictures well.
+    if (host.Screen().colorDepth <= 8) {
+        ShowAdvice(host, *settings, kFewColoursAdvice, "Screen_Under_256_Colors", 0);
+    }
     RestoreWindowState();
     splash->hide();
     QMetaObject::invokeMethod(
