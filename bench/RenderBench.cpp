@@ -10,13 +10,12 @@
 #include <memory>
 #include <random>
 
-#include <jpeglib.h>
-
 #include "engine/Jong_class_interface.h"
 #include "platform/Host.h"
 #include "presentation/Blit.h"
 #include "presentation/BoardRenderer.h"
 #include "presentation/ResourceLibrary.h"
+#include "presentation/TestPictures.h"
 
 namespace jw {
 namespace {
@@ -48,72 +47,6 @@ class Store : public ResourceStore {
     std::map<std::string, std::string> entries;
 };
 
-std::string Bmp(const Image& picture) {
-    auto put32 = [](std::string& out, unsigned v) {
-        for (int i = 0; i < 4; ++i) {
-            out += static_cast<char>((v >> (8 * i)) & 0xFF);
-        }
-    };
-    const unsigned stride = (static_cast<unsigned>(picture.Width()) * 3 + 3) / 4 * 4;
-    std::string out = "BM";
-    put32(out, 54 + stride * static_cast<unsigned>(picture.Height()));
-    put32(out, 0);
-    put32(out, 54);
-    put32(out, 40);
-    put32(out, static_cast<unsigned>(picture.Width()));
-    put32(out, static_cast<unsigned>(picture.Height()));
-    out += std::string("\x01\x00\x18\x00", 4);
-    for (int i = 0; i < 6; ++i) {
-        put32(out, 0);
-    }
-    for (int y = picture.Height() - 1; y >= 0; --y) {
-        std::string row;
-        for (int x = 0; x < picture.Width(); ++x) {
-            const Pixel p = picture.At(x, y);
-            row += static_cast<char>(BlueOf(p));
-            row += static_cast<char>(GreenOf(p));
-            row += static_cast<char>(RedOf(p));
-        }
-        row.resize(stride, '\0');
-        out += row;
-    }
-    return out;
-}
-
-std::string Jpeg(const Image& picture) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(picture.Width());
-    info.image_height = static_cast<JDIMENSION>(picture.Height());
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 90, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(static_cast<std::size_t>(picture.Width()) * 3);
-    while (info.next_scanline < info.image_height) {
-        const int y = static_cast<int>(info.next_scanline);
-        for (int x = 0; x < picture.Width(); ++x) {
-            const Pixel p = picture.At(x, y);
-            row[static_cast<std::size_t>(x) * 3] = static_cast<unsigned char>(RedOf(p));
-            row[static_cast<std::size_t>(x) * 3 + 1] = static_cast<unsigned char>(GreenOf(p));
-            row[static_cast<std::size_t>(x) * 3 + 2] = static_cast<unsigned char>(BlueOf(p));
-        }
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::string out(reinterpret_cast<const char*>(buffer), size);
-    std::free(buffer);
-    return out;
-}
-
 // Set 4's pictures at their natural size: 88 x 120 faces, depth 24.
 const Store& GeneratedSet() {
     static const Store store = [] {
@@ -126,20 +59,21 @@ const Store& GeneratedSet() {
                 sheet.Set(x, y, Rgb((x * 7 + y) & 0xFF, (y * 3) & 0xFF, (x ^ y) & 0xFF));
             }
         }
-        s.entries["JPEG/tiles_X_004"] = Jpeg(sheet);
+        s.entries["JPEG/tiles_X_004"] = test::EncodeJpeg(sheet, 90);
         for (int k = 1; k <= 3; ++k) {
             Image body(w + d, h + d, PixelFormat::Rgb24, Rgb(240, 235, 220));
             FillRect(body, {w, 0, d, h + d}, Rgb(40, 60, 160));
             FillRect(body, {0, h, w, d}, Rgb(40, 60, 170));
-            s.entries["BITMAP/tiles_x_004_" + std::to_string(k) + "_3D_Border"] = Bmp(body);
+            s.entries["BITMAP/tiles_x_004_" + std::to_string(k) + "_3D_Border"] =
+                test::EncodeBmp(body);
         }
         s.entries["BITMAP/tiles_3D_border_transparent"] =
-            Bmp(Image(w + d, h + d, PixelFormat::Rgb24, kKeyColour));
+            test::EncodeBmp(Image(w + d, h + d, PixelFormat::Rgb24, kKeyColour));
         Image overlay(w, h, PixelFormat::Rgb24, kBlack);
         overlay.Set(0, 0, kKeyColour);
-        s.entries["BITMAP/tiles_x_004_3D_Border_Transparent"] = Bmp(overlay);
+        s.entries["BITMAP/tiles_x_004_3D_Border_Transparent"] = test::EncodeBmp(overlay);
         s.entries["BITMAP/high_tld_alph"] =
-            Bmp(Image(w, h, PixelFormat::Rgb24, Rgb(200, 200, 200)));
+            test::EncodeBmp(Image(w, h, PixelFormat::Rgb24, Rgb(200, 200, 200)));
         return s;
     }();
     return store;
