@@ -208,7 +208,7 @@ std::string LayoutFileText(const LayoutFileContent& content) {
 }
 
 std::string BuiltInLayoutName(GameId id) {
-    return "G" + FormatFixed(id, 5);
+    return std::string("G").append(FormatFixed(id, 5));
 }
 
 }  // namespace jw

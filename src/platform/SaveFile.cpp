@@ -65,7 +65,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 
     // The temporary file lives beside the target so the rename stays on one
     // file system; the leading dot keeps it out of ordinary listings.
-    std::string pattern = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    const std::string hidden = std::string(".").append(target.filename().string());
+    std::string pattern = (folder / (hidden + ".tmp-XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         return false;

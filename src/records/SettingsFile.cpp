@@ -219,7 +219,7 @@ bool SettingsFile::TryWriteString(std::string_view section, std::string_view key
         if (insertAt) {
             lines->insert(lines->begin() + static_cast<std::ptrdiff_t>(*insertAt), line);
         } else {
-            lines->push_back("[" + std::string(section) + "]");
+            lines->push_back(std::string("[").append(section).append("]"));
             lines->push_back(std::move(line));
         }
     }
