@@ -8,12 +8,16 @@ namespace jw {
 namespace {
 
 // Clips a copy of `from` in `src` to (dx, dy) in `dst`. On return `from` is
-// the part that lands inside both pictures and (dx, dy) its destination.
+// the part that lands inside both pictures and (dx, dy) its destination;
+// moving the source origin moves the destination with it.
 bool Clip(const Image& dst, int& dx, int& dy, const Image& src, Rect& from) {
-    from = Intersect(from, src.Bounds());
-    if (from.Empty()) {
+    const Rect inside = Intersect(from, src.Bounds());
+    if (inside.Empty()) {
         return false;
     }
+    dx += inside.x - from.x;
+    dy += inside.y - from.y;
+    from = inside;
     // The part of the (already source-clipped) rectangle that lands inside dst.
     const Rect target = Intersect({dx, dy, from.width, from.height}, dst.Bounds());
     if (target.Empty()) {
@@ -28,6 +32,25 @@ bool Clip(const Image& dst, int& dx, int& dy, const Image& src, Rect& from) {
     return true;
 }
 
+// Calls apply(out, in) for every pixel of `from` in `src` that is not the key
+// colour, with `out` the pixel of `dst` it lands on.
+template <typename Apply>
+void ForEachUnkeyed(Image& dst, int dx, int dy, const Image& src, Rect from, Pixel key,
+                    Apply apply) {
+    if (!Clip(dst, dx, dy, src, from)) {
+        return;
+    }
+    for (int row = 0; row < from.height; ++row) {
+        Pixel* out = dst.Row(dy + row) + dx;
+        const Pixel* in = src.Row(from.y + row) + from.x;
+        for (int i = 0; i < from.width; ++i) {
+            if (in[i] != key) {
+                apply(out[i], in[i]);
+            }
+        }
+    }
+}
+
 int Clamp255(int v) {
     return v < 0 ? 0 : (v > 255 ? 255 : v);
 }
@@ -35,12 +58,7 @@ int Clamp255(int v) {
 }  // namespace
 
 void Copy(Image& dst, int dx, int dy, const Image& src, Rect from) {
-    const int ox = from.x;
-    const int oy = from.y;
-    // Moving the source origin moves the destination with it.
-    Rect clipped = Intersect(from, src.Bounds());
-    dx += clipped.x - ox;
-    dy += clipped.y - oy;
+    Rect clipped = from;
     if (!Clip(dst, dx, dy, src, clipped)) {
         return;
     }
@@ -55,24 +73,7 @@ void Copy(Image& dst, int dx, int dy, const Image& src) {
 }
 
 void CopyKeyed(Image& dst, int dx, int dy, const Image& src, Rect from, Pixel key) {
-    const int ox = from.x;
-    const int oy = from.y;
-    Rect clipped = Intersect(from, src.Bounds());
-    dx += clipped.x - ox;
-    dy += clipped.y - oy;
-    if (!Clip(dst, dx, dy, src, clipped)) {
-        return;
-    }
-    for (int row = 0; row < clipped.height; ++row) {
-        Pixel* out = dst.Row(dy + row) + dx;
-        const Pixel* in = src.Row(clipped.y + row) + clipped.x;
-        for (int i = 0; i < clipped.width; ++i) {
-            const Pixel p = in[i];
-            if (p != key) {
-                out[i] = p;
-            }
-        }
-    }
+    ForEachUnkeyed(dst, dx, dy, src, from, key, [](Pixel& out, Pixel in) { out = in; });
 }
 
 void CopyKeyed(Image& dst, int dx, int dy, const Image& src, Pixel key) {
@@ -132,23 +133,8 @@ void Darken(Image& dst, Rect rect, int amount) {
 }
 
 void DarkenWhere(Image& dst, int dx, int dy, const Image& mask, Rect from, Pixel key, int amount) {
-    const int ox = from.x;
-    const int oy = from.y;
-    Rect clipped = Intersect(from, mask.Bounds());
-    dx += clipped.x - ox;
-    dy += clipped.y - oy;
-    if (!Clip(dst, dx, dy, mask, clipped)) {
-        return;
-    }
-    for (int row = 0; row < clipped.height; ++row) {
-        Pixel* out = dst.Row(dy + row) + dx;
-        const Pixel* in = mask.Row(clipped.y + row) + clipped.x;
-        for (int i = 0; i < clipped.width; ++i) {
-            if (in[i] != key) {
-                out[i] = Darkened(out[i], amount);
-            }
-        }
-    }
+    ForEachUnkeyed(dst, dx, dy, mask, from, key,
+                   [amount](Pixel& out, Pixel) { out = Darkened(out, amount); });
 }
 
 void ReplaceColour(Image& dst, Rect rect, Pixel from, Pixel to) {
