@@ -9,8 +9,8 @@
 #include "platform/SaveFile.h"
 #include "platform/ScriptedHost.h"
 #include "platform/TempFolder.h"
-#include "presentation/PictureBytes.h"
 #include "presentation/Resample.h"
+#include "presentation/TestPictures.h"
 
 namespace jw {
 namespace {
@@ -244,7 +244,7 @@ class BackgroundPictureTest : public ::testing::Test {
 
 TEST_F(BackgroundPictureTest, BuiltInJpegIsLookedUpByItsCode) {
     library.entries["JPEG/B410"] =
-        test::JpegBytes(Image(64, 64, PixelFormat::Rgb24, Rgb(40, 90, 200)));
+        test::EncodeJpeg(Image(64, 64, PixelFormat::Rgb24, Rgb(40, 90, 200)));
     Backgrounds backgrounds = Make();
     backgrounds.Make(target, 200, 100);
     EXPECT_TRUE(Near(target.At(0, 0), Rgb(40, 90, 200), 2));
@@ -264,7 +264,7 @@ TEST_F(BackgroundPictureTest, MissingBuiltInPictureLeavesTheAreaAlone) {
 
 TEST_F(BackgroundPictureTest, BuiltInBitmapIsDrawnOnceAtItsOwnSize) {
     settings.WriteInteger("Preference", "Background_bmp", 600);
-    library.entries["BITMAP/B600"] = test::BmpBytes(Numbered(20, 10));
+    library.entries["BITMAP/B600"] = test::EncodeBmp(Numbered(20, 10));
     Backgrounds backgrounds = Make();
     backgrounds.Make(target, 200, 100);
     EXPECT_EQ(target.At(19, 9), Numbered(20, 10).At(19, 9));
@@ -274,7 +274,7 @@ TEST_F(BackgroundPictureTest, BuiltInBitmapIsDrawnOnceAtItsOwnSize) {
 
 TEST_F(BackgroundPictureTest, OwnBitmapAndBareNamesInTheDataFolder) {
     const Image picture = Numbered(40, 30);
-    ASSERT_TRUE(WriteFileAtomically(data / "mine.bmp", test::BmpBytes(picture)));
+    ASSERT_TRUE(WriteFileAtomically(data / "mine.bmp", test::EncodeBmp(picture)));
     settings.WriteString("Preference", "Customized_Background", "mine");
     Backgrounds backgrounds = Make();
     backgrounds.Make(target, 100, 100);
@@ -284,7 +284,7 @@ TEST_F(BackgroundPictureTest, OwnBitmapAndBareNamesInTheDataFolder) {
 
 TEST_F(BackgroundPictureTest, OwnJpegIsReadByItsExtensionInAnyCase) {
     ASSERT_TRUE(WriteFileAtomically(
-        data / "sea.JPEG", test::JpegBytes(Image(32, 32, PixelFormat::Rgb24, Rgb(10, 60, 150)))));
+        data / "sea.JPEG", test::EncodeJpeg(Image(32, 32, PixelFormat::Rgb24, Rgb(10, 60, 150)))));
     settings.WriteString("Preference", "Customized_Background", data / "sea.JPEG");
     Backgrounds backgrounds = Make();
     backgrounds.Make(target, 100, 100);
@@ -328,7 +328,7 @@ TEST_F(BackgroundPictureTest, MissingAddOnPictureAsksForThePackAndForgetsTheRand
 
 TEST_F(BackgroundPictureTest, AddOnPictureComesFromTheAddOnLibraries) {
     addOns.entries["JPEG/Lake"] =
-        test::JpegBytes(Image(32, 32, PixelFormat::Rgb24, Rgb(150, 150, 30)));
+        test::EncodeJpeg(Image(32, 32, PixelFormat::Rgb24, Rgb(150, 150, 30)));
     settings.WriteString("Preference", "Additional_Background", "Lake");
     Backgrounds backgrounds = Make();
     backgrounds.Make(target, 100, 100);
