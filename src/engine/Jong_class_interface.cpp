@@ -3,33 +3,17 @@
 #include <algorithm>
 
 #include "engine/Scoring.h"
-#include "platform/SettingsStore.h"
+#include "engine/SoundEvents.h"
+#include "platform/Settings.h"
 
 namespace jw {
-
-namespace {
-
-constexpr std::string_view kPreference = "Preference";
-
-}  // namespace
 
 int TMahJong_interface::EffectiveTilesToMatch() const {
     return std::clamp(rules.tilesToMatch, 2, kSelectionSlots);
 }
 
-bool TMahJong_interface::SoundAllowed(std::string_view key, bool byDefault) const {
-    if (settings == nullptr) {
-        return byDefault;
-    }
-    return settings->ReadFlag(kPreference, "Sounds_Enabled", true) &&
-           settings->ReadFlag(kPreference, key, byDefault);
-}
-
-void TMahJong_interface::PlayEventSound(const std::string& name, std::string_view key,
-                                        bool byDefault) {
-    if (SoundAllowed(key, byDefault)) {
-        host.PlaySound(name);
-    }
+void TMahJong_interface::PlayEventSound(SoundEvent event) {
+    PlaySoundEvent(host, settings, event);
 }
 
 void TMahJong_interface::ShowReports(const std::vector<std::string>& reports) {
@@ -89,9 +73,9 @@ void TMahJong_interface::CompleteMove() {
         scoring.tilesLeft = board.tilesLeft;
         scoring.suggested = WasSuggested(suggestedPairs, selection.Code(0), selection.Code(1));
         points = PairPoints(scoring);
-        PlayEventSound("Pairing", "Sounds_Pairing", true);
+        PlayEventSound(SoundEvent::Pairing);
     } else {
-        PlayEventSound("Pairing", "Sounds_Pairing", true);
+        PlayEventSound(SoundEvent::Pairing);
         host.Wait(100);
     }
     for (int k = 0; k < selection.Count(); ++k) {
@@ -160,7 +144,7 @@ bool TMahJong_interface::ConfirmQuit(std::string_view message) {
     if (play.winningAnimation) {
         return false;
     }
-    if (settings == nullptr || !settings->ReadFlag(kPreference, "ConfirmQuitGame", false)) {
+    if (settings == nullptr || !Read(*settings, setting::kConfirmQuitGame)) {
         return true;
     }
     if (!play.playing || play.won) {
@@ -250,7 +234,7 @@ bool TMahJong_interface::EndGame() {
     const int serial = play.gameSerial;
     if (won) {
         host.Wait(200);
-        PlayEventSound("Won", "Sounds_GameWon", true);
+        PlayEventSound(SoundEvent::GameWon);
         play.winningAnimation = true;
         const bool closeRequested = Hooks().RunWinningAnimation();
         play.winningAnimation = false;
@@ -260,10 +244,10 @@ bool TMahJong_interface::EndGame() {
     }
     if (play.gameSerial == serial) {
         if (won) {
-            const bool statistics = settings == nullptr ||
-                                    !settings->ReadFlag(kPreference, "Disable_Statistics", false);
-            const bool showWon = settings == nullptr ||
-                                 settings->ReadFlag(kPreference, "Show_Game_Won_Dialog_Box", true);
+            const bool statistics =
+                settings == nullptr || !Read(*settings, setting::kDisableStatistics);
+            const bool showWon =
+                settings == nullptr || Read(*settings, setting::kShowGameWonDialogBox);
             if (statistics && showWon) {
                 Hooks().ShowGameWon();
             } else {

@@ -16,7 +16,9 @@
 #include "engine/LayoutFile.h"
 #include "engine/LayoutReader.h"
 #include "engine/SavedGames.h"
+#include "engine/SoundEvents.h"
 #include "engine/UndoRedo.h"
+#include "platform/Settings.h"
 
 namespace jw {
 
@@ -30,7 +32,7 @@ inline constexpr std::string_view kNoFavoritesQuestion =
     "You haven't selected any favorite game.\rDo you want to select now your favorite games?";
 inline constexpr std::string_view kNoMatchesMessage = "No Matches available.";
 inline constexpr std::string_view kNoMatchesForTileMessage = "No Matches for the selected Tile.";
-inline constexpr std::string_view kShuffleAdviceKey = "Msg_info_Shuffle";
+inline constexpr std::string_view kShuffleAdviceKey = setting::kMsgInfoShuffle;
 inline constexpr std::string_view kShuffleAdvice =
     "If one or more \"Shuffles\" are done, the game can be finished and the Score will be "
     "updated, but the game will be considered as \"Lost\" for Statistics.";
@@ -132,8 +134,8 @@ class TMahJong_interface : public TMahJong_graphic {
     void CompleteMove();
     void CompleteMiss(BoardPos missed);
     void BookMove(std::int64_t points);
-    bool SoundAllowed(std::string_view key, bool byDefault) const;
-    void PlayEventSound(const std::string& name, std::string_view key, bool byDefault);
+    // Plays the event's sound when its switches are on.
+    void PlayEventSound(SoundEvent event);
     void ShowReports(const std::vector<std::string>& reports);
     int EffectiveTilesToMatch() const;
     UndoLimit CurrentUndoLimit() const;

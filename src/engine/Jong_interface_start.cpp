@@ -4,13 +4,11 @@
 #include "engine/FixedText.h"
 #include "engine/GameNumber.h"
 #include "engine/Jong_class_interface.h"
-#include "platform/SettingsStore.h"
+#include "platform/SettingsDefaults.h"
 
 namespace jw {
 
 namespace {
-
-constexpr std::string_view kPreference = "Preference";
 
 // Tiles of a level as dealt: live tiles and tiles already taken off.
 int DealtTilesOnLevel(const Board& board, int level) {
@@ -28,8 +26,7 @@ int DealtTilesOnLevel(const Board& board, int level) {
 std::vector<GameId> FavoriteGames(const SettingsStore& settings) {
     std::vector<GameId> ids;
     for (int index = 0; index <= 9999; ++index) {
-        const std::string value =
-            settings.ReadString("Favorite Games", "Game" + FormatFixed(index, 4), "");
+        const std::string value = ReadEntry(settings, setting::kFavorites, index);
         if (value.empty()) {
             break;
         }
@@ -79,17 +76,16 @@ bool TMahJong_interface::StartGame(ReadMode readMode, GameId id, const std::stri
             EndGame();
             return false;
         }
-        const bool automaticSize =
-            settings != nullptr && settings->ReadFlag(kPreference, "Automatic_Tile_Size", false);
+        const bool automaticSize = AutomaticTileSize(settings);
         if (!automaticSize && gameId != previousId) {
             Hooks().RestoreTileSize();
         }
 
         if (readMode == ReadMode::NewGame) {
-            PlayEventSound("New", "Sounds_NewGame", false);
+            PlayEventSound(SoundEvent::NewGame);
             gameNumber = NewGameNumber(host);
         } else if (readMode == ReadMode::Restart) {
-            PlayEventSound("Restart", "Sounds_Restart", true);
+            PlayEventSound(SoundEvent::Restart);
         }
         if (readMode == ReadMode::OpenSaved || readMode == ReadMode::ResumeHeld) {
             clock.SetElapsed(elapsedSeconds);
@@ -114,7 +110,7 @@ bool TMahJong_interface::StartGame(ReadMode readMode, GameId id, const std::stri
             playerName = player;
         }
         if (play.startedBefore && settings != nullptr &&
-            settings->ReadFlag(kPreference, "Random_Background", false)) {
+            Read(*settings, setting::kRandomBackground)) {
             Hooks().RandomBackground();
         }
         play.startedBefore = true;

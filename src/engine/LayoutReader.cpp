@@ -8,14 +8,12 @@
 #include "engine/LayoutFile.h"
 #include "platform/Host.h"
 #include "platform/ResourceStore.h"
-#include "platform/SettingsStore.h"
+#include "platform/SettingsDefaults.h"
 #include "platform/TextFile.h"
 
 namespace jw {
 
 namespace {
-
-constexpr std::string_view kSectionPreference = "Preference";
 
 std::int64_t NumberOr(std::string_view header, HeaderField field, std::int64_t fallback) {
     return HeaderNumber(header, field).value_or(fallback);
@@ -62,17 +60,7 @@ void ReadRules(TMahJong_Base& engine, std::string_view line) {
 void SwitchTileFamily(TMahJong_Base& engine, const std::string& fileType) {
     if (fileType != engine.scoreType) {
         if (engine.settings != nullptr) {
-            SettingsStore& settings = *engine.settings;
-            const int defaultSet = fileType == kScoreTypeMatching ? 501 : 4;
-            settings.WriteInteger(
-                kSectionPreference, "Tile_Set",
-                settings.ReadInteger(kSectionPreference, fileType + "_Tile_Set", defaultSet));
-            settings.WriteString(
-                kSectionPreference, "Customized_Tile_Set",
-                settings.ReadString(kSectionPreference, fileType + "_Customized_Tile_Set", ""));
-            settings.WriteString(
-                kSectionPreference, "Additional_Tile_Set",
-                settings.ReadString(kSectionPreference, fileType + "_Additional_Tile_Set", ""));
+            SwitchToFamilyTileSet(*engine.settings, fileType);
         }
         engine.scoreType = fileType;
         if (engine.layoutSeams.reloadTileSet) {
@@ -313,10 +301,8 @@ bool ReadLayoutText(TMahJong_Base& engine, ReadMode mode, const std::string& tex
         ReadSection(lines, kRedoStart, kRedoEnd, engine.redoStack);
     }
 
-    const bool screenFit =
-        (engine.gameId != previousId || mode == ReadMode::ResumeHeld) &&
-        (engine.settings == nullptr ||
-         engine.settings->ReadString(kSectionPreference, "Automatic_Tile_Size", "Y") == "Y");
+    const bool screenFit = (engine.gameId != previousId || mode == ReadMode::ResumeHeld) &&
+                           AutomaticTileSize(engine.settings);
     int removedAnchors = 0;
     const bool fits = ParseBody(engine, body, screenFit, removedAnchors);
 

@@ -6,15 +6,11 @@
 
 #include "engine/Jong_class_interface.h"
 #include "engine/LayoutWriter.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 
 namespace jw {
 
 namespace {
-
-constexpr std::string_view kPreference = "Preference";
-constexpr std::string_view kParameters = "Parameters";
-constexpr std::string_view kDirSave = "Dir_Save";
 
 // The dialog of the save and open commands, opening in the folder used last
 // (the documents folder the first time).
@@ -23,7 +19,7 @@ FileDialogRequest GameFileDialog(TMahJong_Base& engine, std::string_view title) 
     request.title = std::string(title);
     request.filter = SavedGameFilter();
     if (engine.settings != nullptr) {
-        request.folder = engine.settings->ReadString(kParameters, kDirSave, "");
+        request.folder = ReadText(*engine.settings, setting::kDirSave, "");
     }
     if (request.folder.empty()) {
         request.folder = engine.host.DocumentsFolder();
@@ -33,7 +29,7 @@ FileDialogRequest GameFileDialog(TMahJong_Base& engine, std::string_view title) 
 
 void RememberFolder(TMahJong_Base& engine, const std::string& file) {
     if (engine.settings != nullptr) {
-        engine.settings->WriteString(kParameters, kDirSave, FolderOf(file));
+        Write(*engine.settings, setting::kDirSave, FolderOf(file));
     }
 }
 
@@ -129,26 +125,26 @@ CloseDecision TMahJong_interface::CloseRequest() {
         closePending = true;
         return CloseDecision::WaitForAnimation;
     }
-    const auto setting = [this](std::string_view key, std::string_view fallback) {
-        return settings != nullptr ? settings->ReadString(kPreference, key, fallback)
-                                   : std::string(fallback);
+    // The stored texts: only a clear "N" (or none stored) counts as no.
+    const auto flagText = [this](const FlagSetting& flag) {
+        return settings != nullptr ? ReadText(*settings, flag)
+                                   : std::string(flag.fallback ? "Y" : "N");
     };
     const auto refuse = [this] {
         closePending = false;
         holdRequested = false;
         return CloseDecision::Refuse;
     };
-    if (setting("ConfirmQuit", "N") != "N" &&
+    if (flagText(setting::kConfirmQuit) != "N" &&
         host.ShowMessage(MessageKind::Confirmation, std::string(kExitQuestion),
                          MessageButtons::OkCancel) != MessageAnswer::Ok) {
         return refuse();
     }
 
     if (MoveCommands().holdAndExit) {
-        const std::string askToHold = setting("ConfirmSaveAndExit", "N");
-        const int exitType = settings != nullptr
-                                 ? settings->ReadInteger(kPreference, "ConfirmSaveAndExitType", 1)
-                                 : 1;
+        const std::string askToHold = flagText(setting::kConfirmSaveAndExit);
+        const int exitType = settings != nullptr ? Read(*settings, setting::kConfirmSaveAndExitType)
+                                                 : setting::kConfirmSaveAndExitType.fallback;
         bool showWindow = holdRequested || askToHold == "Y";
         // A silent hold that fails (it has been reported) leaves the choice
         // to the player rather than losing the game unasked.

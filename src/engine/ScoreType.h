@@ -5,12 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/GameFamily.h"
+
 namespace jw {
 
 class Host;
-
-inline constexpr std::string_view kScoreTypeMahJong = "01";
-inline constexpr std::string_view kScoreTypeMatching = "02";
 
 constexpr bool IsValidScoreType(std::string_view type) {
     return type == kScoreTypeMahJong || type == kScoreTypeMatching;

@@ -16,13 +16,12 @@
 #include "engine/FixedText.h"
 #include "engine/Jong_class_interface.h"
 #include "engine/Scoring.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 
 namespace jw {
 
 namespace {
 
-constexpr std::string_view kPreference = "Preference";
 constexpr std::size_t kPieceWidth = 12;
 
 // The 12-character pieces of a match record's body; the last one is shorter
@@ -205,8 +204,8 @@ struct GameSnapshot {
 }  // namespace
 
 UndoLimit TMahJong_interface::CurrentUndoLimit() const {
-    const int value =
-        settings != nullptr ? settings->ReadInteger(kPreference, "Undo_Enabled", 0) : 0;
+    const int value = settings != nullptr ? Read(*settings, setting::kUndoEnabled)
+                                          : setting::kUndoEnabled.fallback;
     switch (value) {
         case 1:
             return UndoLimit::OnePerMove;
@@ -248,7 +247,7 @@ bool TMahJong_interface::Undo() {
     redoStack.Push(std::string(Trim(*undoStack.Pop())));
     selection.Clear();
     play.faceUp.clear();
-    PlayEventSound("Undo", "Sounds_Undo", true);
+    PlayEventSound(SoundEvent::Undo);
 
     if (parts.kind == kUndoKindMatch) {
         for (const std::string_view piece : Pieces(parts.body)) {
@@ -304,7 +303,7 @@ bool TMahJong_interface::Redo() {
     undoStack.Push(std::string(Trim(*redoStack.Pop())));
     selection.Clear();
     play.faceUp.clear();
-    PlayEventSound("Redo", "Sounds_Redo", true);
+    PlayEventSound(SoundEvent::Redo);
 
     // The raw score after the record. A shuffle leaves the raw score as it
     // was (its cost is the shuffle total), so its redo does too; taking the

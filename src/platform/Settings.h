@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/GameFamily.h"
 #include "platform/SettingsStore.h"
 
 namespace jw {
@@ -66,6 +67,11 @@ inline int Read(const SettingsStore& store, const IntSetting& s) {
 inline std::string Read(const SettingsStore& store, const TextSetting& s) {
     return store.ReadString(s.section, s.key, s.fallback);
 }
+// The stored text of a flag ("Y" or "N" when missing), for the few readers
+// that tell a stored junk value from a clear "N".
+inline std::string ReadText(const SettingsStore& store, const FlagSetting& s) {
+    return store.ReadString(s.section, s.key, s.fallback ? "Y" : "N");
+}
 inline void Write(SettingsStore& store, const FlagSetting& s, bool value) {
     store.WriteFlag(s.section, s.key, value);
 }
@@ -76,6 +82,21 @@ inline void Write(SettingsStore& store, const TextSetting& s, std::string_view v
     store.WriteString(s.section, s.key, value);
 }
 
+// A SettingKey read with the default its caller works out, and written.
+inline std::string ReadText(const SettingsStore& store, const SettingKey& s,
+                            std::string_view fallback) {
+    return store.ReadString(s.section, s.key, fallback);
+}
+inline int ReadInt(const SettingsStore& store, const SettingKey& s, int fallback) {
+    return store.ReadInteger(s.section, s.key, fallback);
+}
+inline void Write(SettingsStore& store, const SettingKey& s, int value) {
+    store.WriteInteger(s.section, s.key, value);
+}
+inline void Write(SettingsStore& store, const SettingKey& s, std::string_view value) {
+    store.WriteString(s.section, s.key, value);
+}
+
 // The key of entry `number` of a numbered list, e.g. "User001".
 inline std::string ListKey(const NumberedList& list, int number) {
     std::string digits = std::to_string(number < 0 ? 0 : number);
@@ -83,6 +104,16 @@ inline std::string ListKey(const NumberedList& list, int number) {
         digits.insert(0, static_cast<std::size_t>(list.digits) - digits.size(), '0');
     }
     return std::string(list.prefix) + digits;
+}
+
+// Entry `number` of a numbered list, `fallback` when it is missing.
+inline std::string ReadEntry(const SettingsStore& store, const NumberedList& list, int number,
+                             std::string_view fallback = "") {
+    return store.ReadString(list.section, ListKey(list, number), fallback);
+}
+inline void WriteEntry(SettingsStore& store, const NumberedList& list, int number,
+                       std::string_view value) {
+    store.WriteString(list.section, ListKey(list, number), value);
 }
 
 namespace setting {
@@ -105,7 +136,7 @@ inline constexpr std::string_view kCustomizedBackgrounds = "Customized backgroun
 // ---------------------------------------------------------------------------
 inline constexpr TextSetting kUserDefault{kPreference, "UserDefault", ""};
 // Game family of the last chosen game: "01" MahJong type, "02" Matching type.
-inline constexpr TextSetting kScoreType{kPreference, "Score_Type", "01"};
+inline constexpr TextSetting kScoreType{kPreference, "Score_Type", kScoreTypeMahJong};
 inline constexpr IntSetting kGame{kPreference, "Game", 0};
 inline constexpr TextSetting kGameName{kPreference, "Game_Name", ""};
 // 0 all games, 1 game groups, 2 customized games, 3 favourites, 4 recent games.
@@ -246,7 +277,7 @@ inline constexpr std::string_view kDefaultPlayer3 = "Player 3";
 inline constexpr NumberedList kGameNumberHistory{kGameNumbers, "Game", 3, 20};
 inline constexpr NumberedList kRecentGames{kLastPlayedGames, "Game", 3, 20};
 inline constexpr NumberedList kFavorites{kFavoriteGames, "Game", 4, 0};
-inline constexpr NumberedList kOwnBackgrounds{kCustomizedBackgrounds, "Background", 3, 0};
+inline constexpr NumberedList kOwnBackgrounds{kCustomizedBackgrounds, "Background", 3, 1000};
 
 }  // namespace setting
 }  // namespace jw

@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/Settings.h"
 #include "platform/TextFile.h"
 
 namespace jw {
 
 namespace {
 
-constexpr std::string_view kCustomizedSection = "Customized backgrounds";
-constexpr std::string_view kOwnPictureKeyPrefix = "Background";
 constexpr std::uintmax_t kMaxIniBytes = 1024 * 1024;
-constexpr int kMaxOwnPictures = 1000;  // three-digit key numbers
 
 std::string Trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -185,10 +183,8 @@ std::string OwnPicturePath(std::string_view text, std::string_view dataFolder) {
 
 std::vector<std::string> ReadOwnPictureTexts(const SettingsStore& settings) {
     std::vector<std::string> texts;
-    for (int number = 0; number < kMaxOwnPictures; ++number) {
-        char key[32];
-        std::snprintf(key, sizeof key, "%s%03d", std::string(kOwnPictureKeyPrefix).c_str(), number);
-        std::string text = settings.ReadString(kCustomizedSection, key, "");
+    for (int number = 0; number < setting::kOwnBackgrounds.capacity; ++number) {
+        std::string text = ReadEntry(settings, setting::kOwnBackgrounds, number);
         if (text.empty()) {
             break;
         }

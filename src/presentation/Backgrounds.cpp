@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/SettingsDefaults.h"
 #include "platform/TextFile.h"
 #include "presentation/BackgroundImage.h"
 #include "presentation/Blit.h"
@@ -11,8 +12,6 @@
 #include "presentation/JpegDecode.h"
 #include "presentation/RandomBackground.h"
 #include "presentation/Resample.h"
-#include "records/SettingsDefaults.h"
-#include "records/SettingsKeys.h"
 
 namespace jw {
 
@@ -63,31 +62,28 @@ BackgroundChoice ChoiceFromCode(int code, int userColour, bool fade) {
 
 BackgroundChoice ReadCurrentBackground(const SettingsStore& settings) {
     BackgroundChoice choice;
-    choice.fade = settings.ReadFlag(kSectionPreference, kKeyFadeBackground, kDefFadeBackground);
-    if (settings.ReadFlag(kSectionPreference, kKeyBackgroundDef, kDefBackgroundDef)) {
+    choice.fade = Read(settings, setting::kFadeBackground);
+    if (Read(settings, setting::kBackgroundDef)) {
         return choice;
     }
-    std::string own =
-        settings.ReadString(kSectionPreference, kKeyCustomizedBackground, kDefCustomizedBackground);
+    std::string own = Read(settings, setting::kCustomizedBackground);
     if (!own.empty()) {
         choice.kind = BackgroundKind::OwnPicture;
         choice.picture = std::move(own);
         return choice;
     }
-    std::string addOn =
-        settings.ReadString(kSectionPreference, kKeyAdditionalBackground, kDefAdditionalBackground);
+    std::string addOn = Read(settings, setting::kAdditionalBackground);
     if (!addOn.empty()) {
         choice.kind = BackgroundKind::AddOnPicture;
         choice.picture = std::move(addOn);
         return choice;
     }
     const int userColour = ReadBackgroundColour(settings);
-    const int code = settings.ReadInteger(kSectionPreference, kKeyBackgroundBmp, kDefBackgroundBmp);
+    const int code = Read(settings, setting::kBackgroundBmp);
     if (code != 0 && code != kCodeOwnPicture && code != kCodeAddOnPicture) {
         return ChoiceFromCode(code, userColour, choice.fade);
     }
-    const int fixed =
-        settings.ReadInteger(kSectionPreference, kKeyBackgroundFixedCol, kDefBackgroundFixedCol);
+    const int fixed = Read(settings, setting::kBackgroundFixedCol);
     choice.kind = BackgroundKind::Colour;
     choice.colour = fixed > 0 ? fixed : userColour;
     return choice;
@@ -240,14 +236,15 @@ Rect BoardArea(const SettingsStore& settings, const ScreenInfo& screen, const Wi
     if (!startingUp) {
         return {0, 0, window.clientWidth, window.clientHeight - window.bigStatusBarHeight};
     }
-    const auto stored = [&](std::string_view key) {
-        const std::string text = settings.ReadString(kSectionPreference, key, "");
-        return text.empty() ? -1 : settings.ReadInteger(kSectionPreference, key, -1);
+    // -1 for a value that is missing or empty.
+    const auto stored = [&](const auto& declared) {
+        const std::string text = settings.ReadString(declared.section, declared.key, "");
+        return text.empty() ? -1 : settings.ReadInteger(declared.section, declared.key, -1);
     };
-    const int clientWidth = stored(kKeyMainClientWidth);
-    const int clientHeight = stored(kKeyMainClientHeight);
-    const int screenWidth = stored(kKeyScreenWidth);
-    const int screenHeight = stored(kKeyScreenHeight);
+    const int clientWidth = stored(setting::kMainClientWidth);
+    const int clientHeight = stored(setting::kMainClientHeight);
+    const int screenWidth = stored(setting::kScreenWidth);
+    const int screenHeight = stored(setting::kScreenHeight);
     if (clientWidth < 0 || clientHeight < 0 || screenWidth != screen.width ||
         screenHeight != screen.height) {
         return {
@@ -267,10 +264,10 @@ void Backgrounds::Load() {
 void Backgrounds::FallBackToDefault() {
     current = BackgroundChoice{};
     current.fade = true;
-    settings.WriteString(kSectionPreference, kKeyCustomizedBackground, "");
-    settings.WriteString(kSectionPreference, kKeyAdditionalBackground, "");
-    settings.WriteFlag(kSectionPreference, kKeyBackgroundDef, true);
-    settings.WriteFlag(kSectionPreference, kKeyFadeBackground, true);
+    Write(settings, setting::kCustomizedBackground, "");
+    Write(settings, setting::kAdditionalBackground, "");
+    Write(settings, setting::kBackgroundDef, true);
+    Write(settings, setting::kFadeBackground, true);
 }
 
 void Backgrounds::Make(Image& target, int areaWidth, int areaHeight) {
@@ -292,28 +289,27 @@ void Backgrounds::Make(Image& target, int areaWidth, int areaHeight) {
 bool Backgrounds::PickRandom() {
     EnsureRandomList(sources.dataFolder,
                      FullBackgroundCatalogue(settings, sources.programFolder, sources.dataFolder));
-    if (!settings.ReadFlag(kSectionPreference, kKeyRandomBackground, kDefRandomBackground)) {
+    if (!Read(settings, setting::kRandomBackground)) {
         return false;
     }
     const std::vector<IniLine> candidates = RandomCandidates(sources.dataFolder);
     BackgroundChoice next;
     next.fade = current.fade;
-    settings.WriteString(kSectionPreference, kKeyCustomizedBackground, "");
-    settings.WriteString(kSectionPreference, kKeyAdditionalBackground, "");
+    Write(settings, setting::kCustomizedBackground, "");
+    Write(settings, setting::kAdditionalBackground, "");
     if (!candidates.empty()) {
         const int index = host.Random(static_cast<int>(candidates.size()));
         const IniLine& picked = candidates[static_cast<std::size_t>(index)];
         const int code = RandomEntryCode(picked.value);
-        const int userColour =
-            settings.ReadInteger(kSectionPreference, kKeyBackgroundCol, kDefBackgroundCol);
+        const int userColour = Read(settings, setting::kBackgroundCol);
         if (code == kCodeOwnPicture) {
             next.kind = BackgroundKind::OwnPicture;
             next.picture = OwnPicturePath(picked.key, sources.dataFolder);
-            settings.WriteString(kSectionPreference, kKeyCustomizedBackground, next.picture);
+            Write(settings, setting::kCustomizedBackground, next.picture);
         } else if (code == kCodeAddOnPicture) {
             next.kind = BackgroundKind::AddOnPicture;
             next.picture = AddOnPictureName(sources.programFolder, picked.key);
-            settings.WriteString(kSectionPreference, kKeyAdditionalBackground, next.picture);
+            Write(settings, setting::kAdditionalBackground, next.picture);
         } else if (code != kCodeCustomColour || userColour != 0) {
             next = ChoiceFromCode(code, userColour, next.fade);
         }

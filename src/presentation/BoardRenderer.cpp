@@ -3,10 +3,9 @@
 #include <algorithm>
 
 #include "platform/Host.h"
-#include "platform/SettingsStore.h"
+#include "platform/SettingsDefaults.h"
 #include "presentation/BackgroundImage.h"
 #include "presentation/Blit.h"
-#include "presentation/SettingNames.h"
 
 namespace jw {
 
@@ -31,10 +30,7 @@ BoardRenderer::BoardRenderer(TMahJong_graphic& engineIn, const ResourceStore* ad
     seams.fitToScreen = [this](TMahJong_Base&, bool fitFlag) {
         bool fits = true;
         if (fitFlag) {
-            const bool automatic =
-                engine.settings == nullptr ||
-                engine.settings->ReadFlag(setting::kPreference, setting::kAutomaticTileSize, true);
-            fits = FitLayout(automatic, true, true);
+            fits = FitLayout(AutomaticTileSize(engine.settings), true, true);
         }
         PlaceLayout();
         if (!fitFlag && !Preview()) {
@@ -113,9 +109,7 @@ bool BoardRenderer::FitLayout(bool automatic, bool recompute, bool tryToFit) {
         RecomputeGeometry(letter);
     }
     if (tryToFit) {
-        const bool automaticSize =
-            engine.settings == nullptr ||
-            engine.settings->ReadFlag(setting::kPreference, setting::kAutomaticTileSize, true);
+        const bool automaticSize = AutomaticTileSize(engine.settings);
         const LayoutExtent extent = ExtentOf(engine.board);
         const int screenWidth = engine.host.Screen().width;
         while (!grid.Fits(extent.width, extent.height, screenWidth)) {
@@ -172,8 +166,7 @@ void BoardRenderer::RefreshBackground(bool force) {
         return;
     }
     const bool fade =
-        engine.settings == nullptr ||
-        engine.settings->ReadFlag(setting::kPreference, setting::kFadeBackground, true);
+        engine.settings == nullptr || Read(*engine.settings, setting::kFadeBackground);
     MakeDefaultBackground(background, board.Width(), board.Height(), fade, screen.colorDepth);
 }
 

@@ -4,11 +4,11 @@
 
 #include "platform/Host.h"
 #include "platform/ResourceStore.h"
+#include "platform/Settings.h"
 #include "platform/SettingsStore.h"
 #include "presentation/Blit.h"
 #include "presentation/BmpRead.h"
 #include "presentation/BoardRenderer.h"
-#include "presentation/SettingNames.h"
 
 namespace jw {
 namespace {
@@ -175,8 +175,7 @@ void BoardRenderer::HoverOff() {
 
 bool BoardRenderer::Peek(BoardPos pos) {
     const bool allowed =
-        engine.settings == nullptr ||
-        engine.settings->ReadFlag(setting::kPreference, setting::kShowPartialHiddenTile, true);
+        engine.settings == nullptr || Read(*engine.settings, setting::kShowPartialHiddenTile);
     const CellCode code = engine.board.At(pos.level, pos.column, pos.row);
     if (!allowed || FaceDownGame() || !IsAnchor(code) || !tiles.loaded) {
         return false;

@@ -87,30 +87,4 @@ char StepTileSize(char letter, std::string_view step, Host& host) {
     return upper != 0 ? upper : letter;
 }
 
-char AutomaticSizeLetter(int screenWidth, bool fullScreen) {
-    if (screenWidth > 1550) {
-        return 'X';
-    }
-    if (screenWidth > 1200) {
-        return 'T';
-    }
-    if (screenWidth > 1000) {
-        return fullScreen ? 'C' : 'B';
-    }
-    if (screenWidth > 780) {
-        return fullScreen ? 'P' : 'M';
-    }
-    return 'N';
-}
-
-int DefaultTileSet(std::string_view scoreType) {
-    if (scoreType == "01") {
-        return 4;
-    }
-    if (scoreType == "02") {
-        return 501;
-    }
-    return -1;
-}
-
 }  // namespace jw

@@ -47,12 +47,8 @@ std::optional<TileGeometry> SizeTableGeometry(char letter, int setNumber, bool s
 // step is reported as "Error InDeS01" and leaves the letter as it was.
 char StepTileSize(char letter, std::string_view step, Host& host);
 
-// The size used before any layout is known, by screen width: above 1550 "X",
-// above 1200 "T", above 1000 "C" in full-screen mode or else "B", above 780
-// "P" in full-screen mode or else "M", otherwise "N".
-char AutomaticSizeLetter(int screenWidth, bool fullScreen);
-
-// The default tile set of a family: 4 for "01", 501 for "02", else -1.
-int DefaultTileSet(std::string_view scoreType);
+// The size used before any layout is known (DefaultTileSizeLetter) and the
+// default tile set of a family (DefaultTileSetFor) are settings defaults:
+// see platform/SettingsDefaults.h.
 
 }  // namespace jw

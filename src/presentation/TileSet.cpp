@@ -4,12 +4,11 @@
 
 #include "platform/Host.h"
 #include "platform/ResourceStore.h"
-#include "platform/SettingsStore.h"
+#include "platform/SettingsDefaults.h"
 #include "presentation/Blit.h"
 #include "presentation/BmpRead.h"
 #include "presentation/JpegDecode.h"
 #include "presentation/Resample.h"
-#include "presentation/SettingNames.h"
 
 namespace jw {
 namespace {
@@ -273,13 +272,12 @@ bool LoadTileSetPictures(const TileSetChoice& choice, TileSetContext& context, T
 bool LoadTileSet(int setNumber, char sizeLetter, TileSetContext& context, TileSet& tileSet) {
     TileSetChoice choice = tileSet.choice;
     if (setNumber < 1) {
-        if (context.scoreType != "01" && context.scoreType != "02") {
+        if (context.scoreType != kScoreTypeMahJong && context.scoreType != kScoreTypeMatching) {
             context.host.Inform("Score Type Error (fnLT):" + context.scoreType);
-            context.scoreType = "01";
+            context.scoreType = kScoreTypeMahJong;
         }
         if (choice.setNumber == kAddOnSetNumber && context.settings != nullptr) {
-            choice.addOnId =
-                context.settings->ReadString(setting::kPreference, setting::kAdditionalTileSet, "");
+            choice.addOnId = Read(*context.settings, setting::kAdditionalTileSet);
         }
     } else {
         choice.setNumber = setNumber;
@@ -290,15 +288,15 @@ bool LoadTileSet(int setNumber, char sizeLetter, TileSetContext& context, TileSe
         return true;
     }
     context.host.Inform("Error Loading Tile Set");
-    choice.setNumber = DefaultTileSet(context.scoreType);
+    choice.setNumber = DefaultTileSetFor(context.scoreType);
     choice.addOnId.clear();
     choice.sizeLetter = kFallbackSize;
     if (context.settings != nullptr) {
-        context.settings->WriteInteger(setting::kPreference, setting::kTileSet, choice.setNumber);
-        context.settings->WriteString(setting::kPreference, setting::kTileSetSize,
-                                      std::string(1, kFallbackSize));
-        context.settings->WriteString(setting::kPreference, setting::kAdditionalTileSet, "");
-        context.settings->WriteString(setting::kPreference, setting::kCustomizedTileSet, "");
+        SettingsStore& settings = *context.settings;
+        Write(settings, setting::kTileSet, choice.setNumber);
+        Write(settings, setting::kTileSetSize, std::string(1, kFallbackSize));
+        Write(settings, setting::kAdditionalTileSet, "");
+        Write(settings, setting::kCustomizedTileSet, "");
     }
     if (choice.setNumber >= 1 && LoadTileSetPictures(choice, context, tileSet)) {
         return true;

@@ -1,28 +1,28 @@
 #include "records/Advice.h"
 
-#include "records/SettingsKeys.h"
+#include "platform/SettingsDefaults.h"
 
 namespace jw {
 
 void ShowAdvice(Host& host, SettingsStore& settings, const std::string& text, std::string_view key,
                 int picture) {
-    if (settings.ReadString(kSectionShowMessages, key, "") == "N") {
+    if (!MessageWanted(settings, setting::kShowMessages, key)) {
         return;
     }
     const AdviceAnswer answer = host.ShowAdviceWindow(text, picture);
     if (answer.dontShowAgain) {
-        settings.WriteFlag(kSectionShowMessages, key, false);
+        SilenceMessage(settings, setting::kShowMessages, key);
     }
 }
 
 bool ConfirmAdvice(Host& host, SettingsStore& settings, const std::string& text,
                    std::string_view key, bool cancelWanted) {
-    if (settings.ReadString(kSectionShowConfirmations, key, "") == "N") {
+    if (!MessageWanted(settings, setting::kShowConfirmations, key)) {
         return true;
     }
     const AdviceAnswer answer = host.ConfirmAdviceWindow(text, cancelWanted);
     if (answer.dontShowAgain) {
-        settings.WriteFlag(kSectionShowConfirmations, key, false);
+        SilenceMessage(settings, setting::kShowConfirmations, key);
     }
     return answer.ok;
 }

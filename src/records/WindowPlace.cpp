@@ -1,33 +1,18 @@
 #include "records/WindowPlace.h"
 
-#include <string>
-
-#include "records/SettingsKeys.h"
+#include "platform/SettingsDefaults.h"
 
 namespace jw {
 
-namespace {
-
-std::string FormKey(std::string_view name, std::string_view suffix) {
-    return std::string(name) + std::string(suffix);
-}
-
-}  // namespace
-
 void SaveWindowPlace(SettingsStore& settings, std::string_view name, int left, bool visible,
                      int top) {
-    settings.WriteInteger(kSectionForms, FormKey(name, kKeySuffixLeft), left);
-    settings.WriteInteger(kSectionForms, FormKey(name, kKeySuffixTop), top);
-    settings.WriteFlag(kSectionForms, FormKey(name, kKeySuffixVisible), visible);
+    WriteFormPlace(settings, name, {left, top, visible});
 }
 
 WindowPlace LoadWindowPlace(const SettingsStore& settings, const ScreenInfo& screen,
                             std::string_view name, int width, int height) {
-    WindowPlace place;
-    place.visible =
-        settings.ReadFlag(kSectionForms, FormKey(name, kKeySuffixVisible), kDefFormVisible);
-    place.left = settings.ReadInteger(kSectionForms, FormKey(name, kKeySuffixLeft), kDefFormLeft);
-    place.top = settings.ReadInteger(kSectionForms, FormKey(name, kKeySuffixTop), kDefFormTop);
+    const FormPlaceSetting stored = ReadFormPlace(settings, name);
+    WindowPlace place{stored.left, stored.top, stored.visible};
 
     // Widen to 64 bits: stored places come from a file and may be extreme.
     const long long thirdWidth = width / 3;

@@ -1,7 +1,7 @@
 #include "shell/FavoritesMenu.h"
 
 #include "engine/FixedText.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 
 namespace jw {
 
@@ -10,8 +10,7 @@ std::vector<FavoriteMenuItem> ReadFavoriteMenu(const SettingsStore& settings) {
     // A missing key reads as this text, which no stored entry can equal.
     static constexpr std::string_view kMissing = "\x01missing";
     for (int index = 0; index <= 9999; ++index) {
-        const std::string key = "Game" + FormatFixed(index, 4);
-        const std::string value = settings.ReadString("Favorite Games", key, kMissing);
+        const std::string value = ReadEntry(settings, setting::kFavorites, index, kMissing);
         if (value == kMissing) {
             break;
         }

@@ -23,6 +23,7 @@ struct RecordingHooks : EngineHooks {
     void OpenGameDialog() override { ++openGameDialogs; }
     void OpenFavoritesOrganiser() override { ++organisers; }
     void RandomBackground() override { ++backgrounds; }
+    void RestoreTileSize() override { ++sizeRestores; }
     std::vector<GameResult> results;
     std::vector<std::string> started;
     int animations = 0;
@@ -30,6 +31,7 @@ struct RecordingHooks : EngineHooks {
     int openGameDialogs = 0;
     int organisers = 0;
     int backgrounds = 0;
+    int sizeRestores = 0;
 };
 
 struct EngineFixture {

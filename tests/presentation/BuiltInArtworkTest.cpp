@@ -5,13 +5,13 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/SoundEvents.h"
 #include "presentation/BackgroundCatalogue.h"
 #include "presentation/Backgrounds.h"
 #include "presentation/BmpRead.h"
 #include "presentation/JpegDecode.h"
 #include "presentation/ResourceLibrary.h"
 #include "presentation/SoundChannel.h"
-#include "presentation/SoundEvents.h"
 
 namespace jw {
 namespace {

@@ -49,20 +49,6 @@ TEST(TileSizes, SteppingStopsAtBothEndsAndRefusesOtherSteps) {
     EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Error InDeS01"});
 }
 
-TEST(TileSizes, AutomaticLetterByScreenWidthAndDefaultSetByFamily) {
-    EXPECT_EQ(AutomaticSizeLetter(1551, false), 'X');
-    EXPECT_EQ(AutomaticSizeLetter(1550, false), 'T');
-    EXPECT_EQ(AutomaticSizeLetter(1201, true), 'T');
-    EXPECT_EQ(AutomaticSizeLetter(1200, true), 'C');
-    EXPECT_EQ(AutomaticSizeLetter(1001, false), 'B');
-    EXPECT_EQ(AutomaticSizeLetter(1000, true), 'P');
-    EXPECT_EQ(AutomaticSizeLetter(781, false), 'M');
-    EXPECT_EQ(AutomaticSizeLetter(780, true), 'N');
-    EXPECT_EQ(DefaultTileSet("01"), 4);
-    EXPECT_EQ(DefaultTileSet("02"), 501);
-    EXPECT_EQ(DefaultTileSet("03"), -1);
-}
-
 TEST(TileSetNames, BuiltInAddOnAndPreviewPictures) {
     TileSetNames names = NamesFor({7, "", 'B', false});
     EXPECT_EQ(names.sheet, "tiles_X_007");

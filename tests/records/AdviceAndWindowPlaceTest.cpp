@@ -2,10 +2,10 @@
 
 #include "platform/SaveFile.h"
 #include "platform/ScriptedHost.h"
+#include "platform/Settings.h"
 #include "platform/TempFolder.h"
 #include "records/Advice.h"
 #include "records/SettingsFile.h"
-#include "records/SettingsKeys.h"
 #include "records/WindowPlace.h"
 
 namespace jw {
@@ -13,6 +13,7 @@ namespace {
 
 using test::ScriptedHost;
 using test::TempFolder;
+using namespace setting;
 
 class SettingsAdviceTest : public ::testing::Test {
   protected:
@@ -30,18 +31,18 @@ TEST_F(SettingsAdviceTest, ShowAdviceUntilTheBoxIsTicked) {
     EXPECT_FALSE(host.advices[0].confirmation);
     EXPECT_EQ(host.advices[0].text, "Low colours");
     EXPECT_EQ(host.advices[0].picture, 0);
-    EXPECT_FALSE(settings.HasKey(kSectionShowMessages, kMsgScreenUnder256Colors));
+    EXPECT_FALSE(settings.HasKey(kShowMessages, kMsgScreenUnder256Colors));
 
     host.adviceAnswers.push_back({true, true});
     ShowAdvice(host, settings, "Low colours", kMsgScreenUnder256Colors, 1);
-    EXPECT_EQ(settings.ReadString(kSectionShowMessages, kMsgScreenUnder256Colors, ""), "N");
+    EXPECT_EQ(settings.ReadString(kShowMessages, kMsgScreenUnder256Colors, ""), "N");
 
     ShowAdvice(host, settings, "Low colours", kMsgScreenUnder256Colors, 1);
     EXPECT_EQ(host.advices.size(), 2u) << "silenced";
 }
 
 TEST_F(SettingsAdviceTest, OnlyAnExactNSilencesAMessage) {
-    ASSERT_TRUE(settings.TryWriteString(kSectionShowMessages, kMsgScreenUnder256Colors, "n"));
+    ASSERT_TRUE(settings.TryWriteString(kShowMessages, kMsgScreenUnder256Colors, "n"));
     ShowAdvice(host, settings, "text", kMsgScreenUnder256Colors, 0);
     EXPECT_EQ(host.advices.size(), 1u);
 }
@@ -57,7 +58,7 @@ TEST_F(SettingsAdviceTest, ConfirmAdviceAnswersAndRemembersTheTick) {
     host.adviceAnswers.push_back({false, true});
     EXPECT_FALSE(ConfirmAdvice(host, settings, "Shuffle?", kMsgInfoShuffle, false));
     EXPECT_FALSE(host.advices[1].cancelWanted);
-    EXPECT_EQ(settings.ReadString(kSectionShowConfirmations, kMsgInfoShuffle, ""), "N");
+    EXPECT_EQ(settings.ReadString(kShowConfirmations, kMsgInfoShuffle, ""), "N");
 
     EXPECT_TRUE(ConfirmAdvice(host, settings, "Shuffle?", kMsgInfoShuffle, true));
     EXPECT_EQ(host.advices.size(), 2u);
@@ -71,7 +72,7 @@ TEST_F(SettingsWindowPlaceTest, WindowPlaceRoundTripsAndDefaults) {
     EXPECT_FALSE(place.visible);
 
     SaveWindowPlace(settings, kFormInfoGame, 100, true, 50);
-    EXPECT_EQ(settings.ReadSectionValues(kSectionForms),
+    EXPECT_EQ(settings.ReadSectionValues(kForms),
               (std::vector<std::string>{"info_game_Left=100", "info_game_Top=50",
                                         "info_game_Visible=Y"}));
     place = LoadWindowPlace(settings, screen, kFormInfoGame, 300, 200);

@@ -23,6 +23,7 @@
 #include "engine/Deal.h"
 #include "engine/GameNumber.h"
 #include "engine/Jong_class_interface.h"
+#include "platform/SettingsDefaults.h"
 #include "presentation/BoardRenderer.h"
 #include "presentation/PngWrite.h"
 
@@ -219,7 +220,7 @@ int RunRender(const Args& args) {
         UseBackground(renderer, *options.background, ToolLibrary(), host);
     }
     renderer.SetArea({options.width, options.height, 0, 0, false});
-    const int set = options.set > 0 ? options.set : DefaultTileSet(engine->scoreType);
+    const int set = options.set > 0 ? options.set : DefaultTileSetFor(engine->scoreType);
     const bool automatic = options.size == 'A';
     if (!renderer.LoadTileSet(set, automatic ? 'X' : options.size)) {
         return 1;

@@ -20,6 +20,7 @@
 #include "engine/Scoring.h"
 #include "engine/UndoRedo.h"
 #include "platform/SaveFile.h"
+#include "platform/SettingsDefaults.h"
 #include "platform/TextFile.h"
 #include "presentation/AddOnLibraries.h"
 #include "presentation/Backgrounds.h"
@@ -27,10 +28,9 @@
 #include "presentation/ResourceLibrary.h"
 #include "presentation/ui/SoundPlayer.h"
 #include "records/Advice.h"
-#include "records/SettingsDefaults.h"
-#include "records/SettingsKeys.h"
 #include "shell/CommandTable.h"
 #include "shell/FavoritesMenu.h"
+#include "shell/WindowSettings.h"
 #include "shell/ui/BoardView.h"
 #include "shell/ui/InputHook.h"
 #include "shell/ui/J_Main.h"
@@ -210,7 +210,7 @@ bool GameShell::Start() {
     WireCommands();
     // A screen of 256 colours or fewer cannot show the pictures well.
     if (host.Screen().colorDepth <= 8) {
-        ShowAdvice(host, *settings, kFewColoursAdvice, "Screen_Under_256_Colors", 0);
+        ShowAdvice(host, *settings, kFewColoursAdvice, setting::kMsgScreenUnder256Colors, 0);
     }
     RestoreWindowState();
     splash->hide();
@@ -241,7 +241,8 @@ void GameShell::CreateEngine() {
     engine->catalog.SetCustomLayouts(customLayouts.get());
 
     EnsureDefaultPlayers(*settings);
-    engine->playerName = settings->ReadString(kSectionPreference, kKeyUserDefault, "Player 1");
+    const std::string player = Read(*settings, setting::kUserDefault);
+    engine->playerName = player.empty() ? std::string(setting::kDefaultPlayer1) : player;
     engine->scoreType = ReadScoreType(*settings);
 
     tileAddOns = std::make_unique<AddOnLibraries>(executableFolder, AddOnFamily::Tiles);
@@ -265,7 +266,7 @@ void GameShell::ApplyPointer() {
     static constexpr const char* kPointers[] = {"CUR_ARROW1",      "CUR_ARROW2",
                                                 "CUR_RIGHT_HAND1", "CUR_RIGHT_HAND2",
                                                 "CUR_LEFT_HAND1",  "CUR_LEFT_HAND2"};
-    const int number = settings->ReadInteger(kSectionPreference, "Cursor", 10);
+    const int number = Read(*settings, setting::kCursor);
     BoardView& view = *window->Board();
     const int index = number >= 20 ? number - 20 : number - 10;
     if (number == 10 || index < 0 || index > 5) {
@@ -289,17 +290,17 @@ void GameShell::ApplyBars() {
     TfrmJMain& w = *window;
     // The arrangement of the bars, stored in Qt's own form. A file of an
     // older version (or none) leaves the designed arrangement.
-    if (settings->ReadString(kSectionParameters, "TB_Vers", "") < kBarArrangementVersion) {
-        settings->WriteString(kSectionParameters, "TB_Vers", kBarArrangementVersion);
+    if (Read(*settings, setting::kTbVers) < kBarArrangementVersion) {
+        Write(*settings, setting::kTbVers, kBarArrangementVersion);
         std::error_code ignored;
         std::filesystem::remove(BarArrangementFile(), ignored);
     } else if (const auto stored = ReadFileBytes(BarArrangementFile(), 1 << 20)) {
         w.RestoreBarArrangement(QByteArray::fromStdString(*stored));
     }
-    w.ApplyToolbarLook(settings->ReadInteger(kSectionPreference, "Toolbar_style", 2),
-                       settings->ReadFlag(kSectionPreference, "ToolBar_Large", true),
-                       settings->ReadFlag(kSectionPreference, "Show_ToolTips", true));
-    w.statusBar()->setVisible(settings->ReadFlag(kSectionPreference, "Statusbar", true));
+    w.ApplyToolbarLook(Read(*settings, setting::kToolbarStyle),
+                       Read(*settings, setting::kToolBarLarge),
+                       Read(*settings, setting::kShowToolTips));
+    w.statusBar()->setVisible(Read(*settings, setting::kStatusbar));
 }
 
 std::string GameShell::BarArrangementFile() const {
@@ -318,7 +319,7 @@ void GameShell::CreateBackgroundsAndSounds() {
     renderer->makeBackground = [this](Image& target, int width, int height) {
         backgrounds->Make(target, width, height);
     };
-    if (settings->ReadFlag(kSectionPreference, "Random_Background", false)) {
+    if (Read(*settings, setting::kRandomBackground)) {
         backgrounds->PickRandom();
     }
 
@@ -328,17 +329,7 @@ void GameShell::CreateBackgroundsAndSounds() {
 }
 
 void GameShell::LoadTileSetFromSettings() {
-    const ScreenInfo screen = host.Screen();
-    std::string size = ReadTileSetSize(*settings, screen);
-    const bool automatic = settings->ReadFlag(kSectionPreference, "Automatic_Tile_Size", true);
-    if (automatic &&
-        (settings->ReadInteger(kSectionPreference, "ScreenWidth", screen.width) != screen.width ||
-         settings->ReadInteger(kSectionPreference, "ScreenHeight", screen.height) !=
-             screen.height)) {
-        size = DefaultTileSizeLetter(screen.width, false);
-    }
-    const int set = ReadTileSet(*settings);
-    renderer->LoadTileSet(set, size.empty() ? 'X' : size[0]);
+    renderer->LoadTileSet(ReadTileSet(*settings), StartupTileSize(*settings, host.Screen()));
 }
 
 void GameShell::WireCommands() {
@@ -412,7 +403,7 @@ void GameShell::FirstActivation() {
     engine->ResumeHeldGame(engine->playerName);
     if (!engine->play.playing) {
         // Until the game chooser exists, the last game chosen starts afresh.
-        const int last = settings->ReadInteger(kSectionPreference, kKeyGame, 0);
+        const int last = Read(*settings, setting::kGame);
         engine->StartGame(ReadMode::NewGame, last < 0 ? 0 : last, "", engine->playerName);
     }
     AfterMove();
@@ -450,8 +441,7 @@ void GameShell::LayoutCheck(bool forced) {
     renderer->fullScreen = w.isFullScreen();
     renderer->SetArea(area);
     if (engine->board.tileCount > 0) {
-        const bool automatic = settings->ReadFlag(kSectionPreference, "Automatic_Tile_Size", true);
-        renderer->FitLayout(automatic, true, true);
+        renderer->FitLayout(AutomaticTileSize(settings.get()), true, true);
     }
     renderer->RedrawBoard();
     host.SetBusy(false);
@@ -489,8 +479,7 @@ void GameShell::MousePress(QMouseEvent* event) {
             break;
         }
     }
-    if (peekPress && !revealed &&
-        settings->ReadFlag(kSectionPreference, "Show_Main_Popup_Menu", true)) {
+    if (peekPress && !revealed && Read(*settings, setting::kShowMainPopupMenu)) {
         window->ShowPlayAreaMenu(event->globalPosition().toPoint());
     }
 }
@@ -676,19 +665,13 @@ void GameShell::ClockTick() {
 
 void GameShell::RestoreWindowState() {
     TfrmJMain& w = *window;
-    const ScreenInfo screen = host.Screen();
-    const int left = settings->ReadInteger(kSectionPreference, "MainWindowState_Left", 50);
-    const int top = settings->ReadInteger(kSectionPreference, "MainWindowState_Top", 50);
-    const int width = ReadMainWindowWidth(*settings, screen);
-    const int height = ReadMainWindowHeight(*settings, screen);
-    w.setGeometry(left, top, std::max(width, 400), std::max(height, 300));
-    const bool maximized =
-        settings->ReadFlag(kSectionPreference, "MainWindowState_Maximized", true);
-    if (settings->ReadFlag(kSectionPreference, "Full_Screen", false)) {
+    const MainWindowState state = ReadMainWindowState(*settings, host.Screen());
+    w.setGeometry(state.left, state.top, state.width, state.height);
+    if (state.fullScreen) {
         w.SetCommandDown(CommandId::FullScreen, true);
         w.ApplyFullScreenBars(true);
         w.showFullScreen();
-    } else if (maximized) {
+    } else if (state.maximized) {
         w.showMaximized();
     } else {
         w.show();
@@ -698,21 +681,10 @@ void GameShell::RestoreWindowState() {
 bool GameShell::CloseRequest() {
     TfrmJMain& w = *window;
     // The window state is written on every close request, also a refused one.
-    const bool maximized = w.isMaximized() || w.isFullScreen();
-    settings->WriteFlag(kSectionPreference, "MainWindowState_Maximized", maximized);
-    if (!maximized) {
-        const QRect frame = w.frameGeometry();
-        settings->WriteInteger(kSectionPreference, "MainWindowState_Left", frame.left());
-        settings->WriteInteger(kSectionPreference, "MainWindowState_Top", frame.top());
-        settings->WriteInteger(kSectionPreference, "MainWindowState_Width", frame.width());
-        settings->WriteInteger(kSectionPreference, "MainWindowState_Height", frame.height());
-    }
-    settings->WriteFlag(kSectionPreference, "Full_Screen", w.isFullScreen());
-    settings->WriteInteger(kSectionPreference, "MainClientWidth", w.Board()->width());
-    settings->WriteInteger(kSectionPreference, "MainClientHeight", w.Board()->height());
-    const ScreenInfo screen = host.Screen();
-    settings->WriteInteger(kSectionPreference, "ScreenWidth", screen.width);
-    settings->WriteInteger(kSectionPreference, "ScreenHeight", screen.height);
+    const QRect frame = w.frameGeometry();
+    const MainWindowState state{frame.left(),   frame.top(),     frame.width(),
+                                frame.height(), w.isMaximized(), w.isFullScreen()};
+    WriteMainWindowState(*settings, state, w.Board()->width(), w.Board()->height(), host.Screen());
 
     WriteFileAtomically(BarArrangementFile(), w.BarArrangement().toStdString());
     switch (engine->CloseRequest()) {

@@ -1,22 +1,22 @@
-#include "presentation/SoundEvents.h"
+#include "engine/SoundEvents.h"
 
 #include <string>
 
-#include "records/SettingsKeys.h"
+#include "platform/Settings.h"
 
 namespace jw {
 
 const std::array<SoundEventInfo, kSoundEventCount>& SoundEventTable() {
     static const std::array<SoundEventInfo, kSoundEventCount> table = {{
-        {SoundEvent::NewGame, "New", kKeySoundsNewGame, kDefSoundsNewGame},
-        {SoundEvent::Restart, "Restart", kKeySoundsRestart, kDefSoundsRestart},
-        {SoundEvent::Undo, "Undo", kKeySoundsUndo, kDefSoundsUndo},
-        {SoundEvent::Redo, "Redo", kKeySoundsRedo, kDefSoundsRedo},
-        {SoundEvent::Pairing, "Pairing", kKeySoundsPairing, kDefSoundsPairing},
-        {SoundEvent::About, "About", kKeySoundsAbout, kDefSoundsAbout},
-        {SoundEvent::HiScores, "Hi_Scor", kKeySoundsHiScores, kDefSoundsHiScores},
-        {SoundEvent::EnterHiScore, "Scores", kKeySoundsNewHiScores, kDefSoundsNewHiScores},
-        {SoundEvent::GameWon, "Won", kKeySoundsGameWon, kDefSoundsGameWon},
+        {SoundEvent::NewGame, "New", setting::kSoundsNewGame},
+        {SoundEvent::Restart, "Restart", setting::kSoundsRestart},
+        {SoundEvent::Undo, "Undo", setting::kSoundsUndo},
+        {SoundEvent::Redo, "Redo", setting::kSoundsRedo},
+        {SoundEvent::Pairing, "Pairing", setting::kSoundsPairing},
+        {SoundEvent::About, "About", setting::kSoundsAbout},
+        {SoundEvent::HiScores, "Hi_Scor", setting::kSoundsHiScores},
+        {SoundEvent::EnterHiScore, "Scores", setting::kSoundsNewHiScores},
+        {SoundEvent::GameWon, "Won", setting::kSoundsGameWon},
     }};
     return table;
 }
@@ -42,22 +42,21 @@ const std::array<SoundTestEntry, kSoundEventCount>& SoundTestEntries() {
 
 SoundEvents::SoundEvents(Host& host) : host(host) {
     for (const SoundEventInfo& info : SoundEventTable()) {
-        switches[Index(info.event)] = info.defaultOn;
+        switches[Index(info.event)] = info.eventSwitch.fallback;
     }
 }
 
 void SoundEvents::Load(const SettingsStore& settings) {
-    master = settings.ReadFlag(kSectionPreference, kKeySoundsEnabled, kDefSoundsEnabled);
+    master = Read(settings, setting::kSoundsEnabled);
     for (const SoundEventInfo& info : SoundEventTable()) {
-        switches[Index(info.event)] =
-            settings.ReadFlag(kSectionPreference, info.settingKey, info.defaultOn);
+        switches[Index(info.event)] = Read(settings, info.eventSwitch);
     }
 }
 
 void SoundEvents::Save(SettingsStore& settings) const {
-    settings.WriteFlag(kSectionPreference, kKeySoundsEnabled, master);
+    Write(settings, setting::kSoundsEnabled, master);
     for (const SoundEventInfo& info : SoundEventTable()) {
-        settings.WriteFlag(kSectionPreference, info.settingKey, switches[Index(info.event)]);
+        Write(settings, info.eventSwitch, switches[Index(info.event)]);
     }
 }
 
@@ -68,6 +67,16 @@ void SoundEvents::Play(SoundEvent event) {
 void SoundEvents::PlayEventSound(std::string_view soundName, bool eventOn) {
     if (eventOn && master) {
         host.PlaySound(std::string(soundName));
+    }
+}
+
+void PlaySoundEvent(Host& host, const SettingsStore* settings, SoundEvent event) {
+    const SoundEventInfo& info = InfoOf(event);
+    const bool on = settings == nullptr ? info.eventSwitch.fallback
+                                        : Read(*settings, setting::kSoundsEnabled) &&
+                                              Read(*settings, info.eventSwitch);
+    if (on) {
+        host.PlaySound(std::string(info.soundName));
     }
 }
 

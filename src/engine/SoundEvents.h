@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "platform/Host.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 
 namespace jw {
 
@@ -31,9 +31,8 @@ inline constexpr int kSoundEventCount = 9;
 // One row of the event table.
 struct SoundEventInfo {
     SoundEvent event;
-    std::string_view soundName;   // the WAVE entry of the main library
-    std::string_view settingKey;  // in section "Preference"
-    bool defaultOn;
+    std::string_view soundName;  // the WAVE entry of the main library
+    FlagSetting eventSwitch;     // the switch that silences it
 };
 
 // The event table in the order above.
@@ -55,7 +54,12 @@ const std::array<SoundTestEntry, kSoundEventCount>& SoundTestEntries();
 // The name the stop button plays: one the library does not hold.
 inline constexpr std::string_view kStopSoundName = "_t1dz";
 
-// The switches of the sound events, as the engine holds them.
+// Plays the event's sound when the master switch and the event's switch in
+// `settings` are on; without settings the switches have their defaults. Only
+// those two settings are read, at the moment the sound is due.
+void PlaySoundEvent(Host& host, const SettingsStore* settings, SoundEvent event);
+
+// The switches of the sound events, as the customize dialog edits them.
 class SoundEvents {
   public:
     explicit SoundEvents(Host& host);

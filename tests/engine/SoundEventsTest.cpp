@@ -1,4 +1,4 @@
-#include "presentation/SoundEvents.h"
+#include "engine/SoundEvents.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,14 @@
-// Readers for the settings whose defaults or stored values follow a rule,
-// and the names of numbered list keys.
+// Readers of the settings whose default is worked out when they are read
+// (by the screen, by the game family) or whose key is built from a declared
+// part and a name (per family, per tool window), and the start-up defaults
+// of the player list. The declarations themselves are in Settings.h.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "platform/Host.h"
-#include "platform/SettingsStore.h"
+#include "platform/Settings.h"
 
 namespace jw {
 
@@ -14,6 +16,10 @@ namespace jw {
 // above 1550 "X", above 1200 "T", above 1000 "C" full-screen or "B",
 // above 780 "P" full-screen or "M", otherwise "N".
 char DefaultTileSizeLetter(int screenWidth, bool fullScreen);
+
+// "Automatic_Tile_Size": whether the tile size follows the screen. Without
+// settings (tools, previews) it does, as on a fresh settings file.
+bool AutomaticTileSize(const SettingsStore* settings);
 
 // "Tile_Set_Size", defaulting to the letter for the current screen and the
 // stored full-screen flag.
@@ -34,6 +40,11 @@ std::string ScoreTypeKey(std::string_view scoreType, std::string_view suffix);
 // score type + "_Tile_Set", defaulting to that family's tile set.
 int ReadScoreTypeTileSet(const SettingsStore& settings, std::string_view scoreType);
 
+// Makes the tile set the player last chose for family `scoreType` the
+// current one: "Tile_Set", "Customized_Tile_Set" and "Additional_Tile_Set"
+// take the values of that family's keys.
+void SwitchToFamilyTileSet(SettingsStore& settings, std::string_view scoreType);
+
 // "Background_Col"; a stored 0 reads as the button-face colour reference,
 // the same as a missing value.
 int ReadBackgroundColour(const SettingsStore& settings);
@@ -46,10 +57,6 @@ int ReadMainWindowHeight(const SettingsStore& settings, const ScreenInfo& screen
 int ReadStoredScreenWidth(const SettingsStore& settings, const ScreenInfo& screen);
 int ReadStoredScreenHeight(const SettingsStore& settings, const ScreenInfo& screen);
 
-// `prefix` followed by `number` zero-padded to `digits` digits, e.g.
-// NumberedKey("User", 1, 3) is "User001".
-std::string NumberedKey(std::string_view prefix, int number, int digits);
-
 // The key of player slot `slot` (1..20) in "Users": "User001" and so on.
 std::string PlayerSlotKey(int slot);
 
@@ -57,5 +64,20 @@ std::string PlayerSlotKey(int slot);
 // current player and writes "Player 1" to "Player 3" into the first three
 // slots of "Users". Returns true when the defaults were needed.
 bool EnsureDefaultPlayers(SettingsStore& settings);
+
+// The place of tool window `form` in "Forms": form + "_Left", "_Top" and
+// "_Visible" (defaults -1, -1, not visible).
+struct FormPlaceSetting {
+    int left = setting::kDefFormLeft;
+    int top = setting::kDefFormTop;
+    bool visible = setting::kDefFormVisible;
+};
+FormPlaceSetting ReadFormPlace(const SettingsStore& settings, std::string_view form);
+void WriteFormPlace(SettingsStore& settings, std::string_view form, const FormPlaceSetting& place);
+
+// A message the player may silence ("Show_Messages" or "Show_Confirmations"
+// + key): false once a "Don't show again" box wrote "N".
+bool MessageWanted(const SettingsStore& settings, std::string_view section, std::string_view key);
+void SilenceMessage(SettingsStore& settings, std::string_view section, std::string_view key);
 
 }  // namespace jw

@@ -1,16 +1,16 @@
-#include "records/SettingsDefaults.h"
+#include "platform/SettingsDefaults.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/SaveFile.h"
 #include "platform/TempFolder.h"
 #include "records/SettingsFile.h"
-#include "records/SettingsKeys.h"
 
 namespace jw {
 namespace {
 
 using test::TempFolder;
+using namespace setting;
 
 class SettingsDefaultsTest : public ::testing::Test {
   protected:
@@ -64,7 +64,7 @@ TEST_F(SettingsDefaultsTest, TileSetDefaultDependsOnScoreType) {
     Store("[Preference]\nScore_Type=02\nTile_Set=7\n");
     EXPECT_EQ(ReadTileSet(settings), 7);
 
-    EXPECT_EQ(ScoreTypeKey("02", kKeySuffixTileSet), "02_Tile_Set");
+    EXPECT_EQ(ScoreTypeKey("02", kSuffixTileSet), "02_Tile_Set");
     EXPECT_EQ(ReadScoreTypeTileSet(settings, "01"), 4);
     Store("[Preference]\n02_tile_set=503\n");
     EXPECT_EQ(ReadScoreTypeTileSet(settings, "02"), 503);
@@ -84,16 +84,23 @@ TEST_F(SettingsDefaultsTest, WindowAndScreenDefaultsFollowTheScreen) {
 TEST(SettingsKeysTest, NumberedKeysArePadded) {
     EXPECT_EQ(PlayerSlotKey(1), "User001");
     EXPECT_EQ(PlayerSlotKey(20), "User020");
-    EXPECT_EQ(NumberedKey(kKeyPrefixGameSlot, 7, 2), "Game007");
-    EXPECT_EQ(NumberedKey(kKeyPrefixFavorite, 12, 4), "Game0012");
-    EXPECT_EQ(NumberedKey(kKeyPrefixCustomizedBackground, 1234, 3), "Background1234");
+    EXPECT_EQ(ListKey(kGameNumberHistory, 7), "Game007");
+    EXPECT_EQ(ListKey(kRecentGames, 7), "Game007");
+    EXPECT_EQ(ListKey(kFavorites, 12), "Game0012");
+    EXPECT_EQ(ListKey(kOwnBackgrounds, 1234), "Background1234");
+}
+
+TEST(SettingsTileSizeTest, DefaultSetByFamily) {
+    EXPECT_EQ(DefaultTileSetFor("01"), 4);
+    EXPECT_EQ(DefaultTileSetFor("02"), 501);
+    EXPECT_EQ(DefaultTileSetFor("03"), -1);
 }
 
 TEST_F(SettingsDefaultsTest, FirstStartCreatesThreePlayers) {
     ASSERT_TRUE(EnsureDefaultPlayers(settings));
-    EXPECT_EQ(settings.ReadString(kSectionPreference, kKeyUserDefault, ""), "Player 1");
+    EXPECT_EQ(settings.ReadString(kPreference, kUserDefault.key, ""), "Player 1");
     EXPECT_EQ(
-        settings.ReadSectionValues(kSectionUsers),
+        settings.ReadSectionValues(kUsers),
         (std::vector<std::string>{"User001=Player 1", "User002=Player 2", "User003=Player 3"}));
     EXPECT_FALSE(EnsureDefaultPlayers(settings));
 }
@@ -101,11 +108,11 @@ TEST_F(SettingsDefaultsTest, FirstStartCreatesThreePlayers) {
 TEST_F(SettingsDefaultsTest, ExistingPlayerIsKeptButAnEmptyOneIsReplaced) {
     Store("[Preference]\nUserDefault=Ann\n[Users]\nUser001=Ann\n");
     EXPECT_FALSE(EnsureDefaultPlayers(settings));
-    EXPECT_EQ(settings.ReadSectionValues(kSectionUsers), std::vector<std::string>{"User001=Ann"});
+    EXPECT_EQ(settings.ReadSectionValues(kUsers), std::vector<std::string>{"User001=Ann"});
 
     Store("[Preference]\nUserDefault=  \n");
     EXPECT_TRUE(EnsureDefaultPlayers(settings));
-    EXPECT_EQ(settings.ReadString(kSectionPreference, kKeyUserDefault, ""), "Player 1");
+    EXPECT_EQ(settings.ReadString(kPreference, kUserDefault.key, ""), "Player 1");
 }
 
 }  // namespace
