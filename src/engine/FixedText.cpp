@@ -48,26 +48,6 @@ std::string PadRight(std::string_view text, int width) {
     return out;
 }
 
-namespace {
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-}  // namespace
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    return TrimRight(text);
-}
-
-std::string_view TrimRight(std::string_view text) {
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 std::optional<std::int64_t> ParseInteger(std::string_view text) {
     text = Trim(text);
     if (!text.empty() && text.front() == '+') {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Text.h"
+
 namespace jw {
 
 // A number right-aligned and zero-padded to `width` characters. A negative
@@ -22,9 +24,7 @@ std::string PadRight(std::string_view text, int width);
 // Cuts UTF-8 text to at most `maxBytes` bytes on a character boundary.
 std::string_view CutUtf8(std::string_view text, std::size_t maxBytes);
 
-// Text with blanks removed on both sides / on the right only.
-std::string_view Trim(std::string_view text);
-std::string_view TrimRight(std::string_view text);
+// Trim and TrimRight: see platform/Text.h.
 
 // Parses a whole (optionally signed, optionally blank-surrounded) decimal
 // integer; nothing when the text is anything else or out of range.

@@ -10,17 +10,6 @@ namespace jw {
 
 namespace {
 
-constexpr std::uintmax_t kMaxIniBytes = 1024 * 1024;
-
-std::string Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(first, last - first + 1));
-}
-
 // The built-in groups without the Customized group.
 const std::vector<BackgroundGroup>& BuiltInGroupsData() {
     static const std::vector<BackgroundGroup> groups = {
@@ -82,41 +71,6 @@ const std::vector<BackgroundGroup>& BuiltInGroupsData() {
           {"Ply-wood", 289, {}}}},
     };
     return groups;
-}
-
-// Key=value lines of every section of an INI text, in file order.
-std::vector<IniLine> ParseIni(const std::vector<std::string>& lines) {
-    std::vector<IniLine> entries;
-    std::string section;
-    bool inSection = false;
-    for (const std::string& raw : lines) {
-        const std::string line = Trim(raw);
-        if (line.empty() || line[0] == ';') {
-            continue;
-        }
-        if (line.front() == '[') {
-            const auto close = line.find(']');
-            if (close == std::string::npos) {
-                inSection = false;
-                continue;
-            }
-            section = Trim(std::string_view(line).substr(1, close - 1));
-            inSection = !section.empty();
-            continue;
-        }
-        const auto equals = line.find('=');
-        if (!inSection || equals == std::string::npos || equals == 0) {
-            continue;
-        }
-        IniLine entry;
-        entry.section = section;
-        entry.key = Trim(std::string_view(line).substr(0, equals));
-        entry.value = Trim(std::string_view(line).substr(equals + 1));
-        if (!entry.key.empty()) {
-            entries.push_back(std::move(entry));
-        }
-    }
-    return entries;
 }
 
 std::string JoinFolder(std::string_view folder, std::string_view name) {
@@ -191,11 +145,6 @@ std::vector<std::string> ReadOwnPictureTexts(const SettingsStore& settings) {
         texts.push_back(std::move(text));
     }
     return texts;
-}
-
-std::vector<IniLine> ReadIniLines(const std::string& path) {
-    const auto lines = ReadLines(path, kMaxIniBytes);
-    return lines ? ParseIni(*lines) : std::vector<IniLine>{};
 }
 
 std::vector<std::string> AddOnListPaths(std::string_view programFolder) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/IniDocument.h"
 #include "platform/SettingsStore.h"
 
 namespace jw {
@@ -61,19 +62,9 @@ std::string OwnPicturePath(std::string_view text, std::string_view dataFolder);
 // "Background001", ... up to the first missing or empty key).
 std::vector<std::string> ReadOwnPictureTexts(const SettingsStore& settings);
 
-// One key=value line of an INI text and the section it stands in. In an
-// add-on list the section is a group, the key a picture name and the value
-// its display name.
-struct IniLine {
-    std::string section;
-    std::string key;
-    std::string value;
-};
-
-// Reads the key=value lines of an INI file (add-on lists, "Rnd_cfg.dat"),
-// blanks trimmed; a missing or unreadable file gives nothing, lines that
-// are not sections or key=value pairs are skipped.
-std::vector<IniLine> ReadIniLines(const std::string& path);
+// The add-on lists and "Rnd_cfg.dat" are read with ReadIniLines
+// (platform/IniDocument.h). In an add-on list the section is a group, the
+// key a picture name and the value its display name.
 
 // The paths of the two add-on lists "gp/b01.dat" and "gp/b02.dat" beside
 // the program.

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/SettingsDefaults.h"
+#include "platform/Text.h"
 #include "platform/TextFile.h"
 #include "presentation/BackgroundImage.h"
 #include "presentation/Blit.h"
@@ -27,10 +28,9 @@ bool HasJpegExtension(std::string_view path) {
     if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos) {
         return false;
     }
-    std::string ext(path.substr(dot + 1));
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == "jpg" || ext == "jpe" || ext == "jpeg";
+    const std::string_view ext = path.substr(dot + 1);
+    return EqualsIgnoreCase(ext, "jpg") || EqualsIgnoreCase(ext, "jpe") ||
+           EqualsIgnoreCase(ext, "jpeg");
 }
 
 bool DecodeJpegBytes(std::string_view bytes, Image& out) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/SaveFile.h"
+#include "platform/Text.h"
 
 namespace jw {
 
@@ -63,12 +64,7 @@ bool EnsureRandomList(std::string_view dataFolder, const std::vector<BackgroundG
 std::vector<IniLine> RandomCandidates(std::string_view dataFolder) {
     std::vector<IniLine> candidates;
     for (IniLine& line : ReadIniLines(InFolder(dataFolder, kRandomListFile))) {
-        const bool inSection = line.section.size() == kRandomListSection.size() &&
-                               std::equal(line.section.begin(), line.section.end(),
-                                          kRandomListSection.begin(), [](char a, char b) {
-                                              return std::tolower(static_cast<unsigned char>(a)) ==
-                                                     std::tolower(static_cast<unsigned char>(b));
-                                          });
+        const bool inSection = EqualsIgnoreCase(line.section, kRandomListSection);
         const bool leftOut = !line.value.empty() && (line.value[0] == 'n' || line.value[0] == 'N');
         if (inSection && !leftOut) {
             candidates.push_back(std::move(line));

@@ -1,7 +1,8 @@
 #include "presentation/TileSetCatalog.h"
 
 #include <algorithm>
-#include <fstream>
+
+#include "platform/IniDocument.h"
 
 namespace jw {
 namespace {
@@ -18,46 +19,6 @@ std::string Row(std::string_view family, std::string_view preview, std::string_v
         row += '"';
     }
     return row;
-}
-
-std::string Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(first, last - first + 1));
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-// The value of `key` in `section` of an INI text, or empty.
-std::string IniValue(const std::string& text, std::string_view section, std::string_view key) {
-    std::string current;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        const std::string line = Trim(std::string_view(text).substr(start, end - start));
-        start = end + 1;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            current = line.substr(1, line.size() - 2);
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (equals != std::string::npos && SameText(current, section) &&
-            SameText(Trim(std::string_view(line).substr(0, equals)), key)) {
-            return Trim(std::string_view(line).substr(equals + 1));
-        }
-    }
-    return {};
 }
 
 }  // namespace
@@ -157,16 +118,14 @@ bool IsTileSetInstalled(std::string_view row, const std::string& programFolder) 
     if (!folder.empty() && folder.back() != '/') {
         folder += '/';
     }
-    std::ifstream file(folder + "gp/t" + volume + ".dat", std::ios::binary);
-    if (!file) {
+    const auto document = IniDocument::Load(folder + "gp/t" + volume + ".dat", kMaxIniFileBytes);
+    if (!document || document->Lines().empty()) {
         return false;
     }
-    const std::string text((std::istreambuf_iterator<char>(file)),
-                           std::istreambuf_iterator<char>());
     const std::string id = TileSetRowField(row, 3);
-    std::string value = IniValue(text, "MahJong type", id);
+    std::string value = document->Value("MahJong type", id).value_or("");
     if (value.empty()) {
-        value = IniValue(text, "Matching type", id);
+        value = document->Value("Matching type", id).value_or("");
     }
     return !value.empty();
 }

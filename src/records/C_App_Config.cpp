@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/SaveFile.h"
+#include "platform/Text.h"
 #include "platform/TextFile.h"
 
 namespace jw {
@@ -21,17 +22,6 @@ std::string WithSlash(std::string folder) {
         folder += '/';
     }
     return folder;
-}
-
-std::string TrimBlanks(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return std::string(text);
 }
 
 // An environment variable holding an absolute path, or the empty text.
@@ -130,7 +120,7 @@ std::string TApplication_Config::ResolveDataFolder() {
             ReportSaveError(pointer);
         }
     } else if (const auto lines = ReadLines(pointer, kMaxPointerBytes); lines && !lines->empty()) {
-        folder = WithSlash(TrimBlanks(lines->front()));
+        folder = WithSlash(std::string(Trim(lines->front())));
     }
 
     // Only the first characters are compared, so the mark followed by more
@@ -146,7 +136,7 @@ std::string TApplication_Config::ResolveDataFolder() {
 
 bool TApplication_Config::SetDataFolder(const std::string& path) {
     const std::string pointer = FolderPointerFile();
-    std::string line = TrimBlanks(path);
+    std::string line(Trim(path));
     if (line.empty()) {
         line = kDefaultDataFolderMark;
     }

@@ -28,6 +28,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/IniDocument.h"
 #include "platform/SettingsStore.h"
 
 namespace jw {
@@ -81,15 +82,11 @@ class SettingsFile : public SettingsStore {
     std::vector<std::string> ReadSectionValues(std::string_view section) const;
 
   private:
-    // The file's lines; an empty list for a missing file, nothing when the
-    // file exists but must not be read or rewritten.
-    std::optional<std::vector<std::string>> LoadLines() const;
-    bool SaveLines(const std::vector<std::string>& lines) const;
+    // The file's text; empty for a missing file, nothing when the file
+    // exists but must not be read or rewritten.
+    std::optional<IniDocument> Load() const;
 
     std::string path;
 };
-
-// Whether two names are equal without regard to ASCII letter case.
-bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
 }  // namespace jw

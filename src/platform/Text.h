@@ -1,0 +1,16 @@
+// The two text helpers every reader of the program's files shares.
+#pragma once
+
+#include <string_view>
+
+namespace jw {
+
+// The text without blanks (spaces and tabs) at either end.
+std::string_view Trim(std::string_view text);
+// The text without blanks at its end.
+std::string_view TrimRight(std::string_view text);
+
+// Whether two names are equal without regard to ASCII letter case.
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+}  // namespace jw
