@@ -10,7 +10,6 @@
 #include "engine/LayoutFile.h"
 #include "engine/SelectionSlots.h"
 #include "engine/UndoRecord.h"
-#include "platform/TextFile.h"
 
 namespace jw {
 
@@ -164,24 +163,6 @@ std::string RecordText(const std::string& record) {
     return text + ", score " + ScoreText(parts.scoreBefore) + " -> " + ScoreText(parts.scoreAfter);
 }
 
-// The records between a start marker and its end marker, as the reader
-// takes them.
-std::vector<std::string> Section(const std::vector<std::string>& lines, std::string_view start,
-                                 std::string_view end) {
-    std::vector<std::string> records;
-    std::size_t i = kBodyLine + 1;
-    while (i < lines.size() && !lines[i].starts_with(start)) {
-        ++i;
-    }
-    for (++i; i < lines.size() && !lines[i].starts_with(end); ++i) {
-        const std::string_view record = Trim(lines[i]);
-        if (!record.empty()) {
-            records.emplace_back(record);
-        }
-    }
-    return records;
-}
-
 void WriteRecords(std::ostream& out, const std::string& title,
                   const std::vector<std::string>& records) {
     out << title << ": " << records.size() << "\n";
@@ -193,11 +174,14 @@ void WriteRecords(std::ostream& out, const std::string& title,
 }  // namespace
 
 std::optional<std::string> GameFileReport(const std::string& fileText) {
-    std::vector<std::string> lines = SplitLines(fileText);
-    if (lines.size() < static_cast<std::size_t>(kLayoutFileMinLines)) {
+    const std::optional<std::vector<std::string>> plain = PlainLayoutLines(fileText);
+    if (!plain) {
         return std::nullopt;
     }
-    UnscrambleLines(lines);
+    const std::vector<std::string>& lines = *plain;
+    const LayoutFileContent content = ParseLayoutLines(lines);
+    // Fields that are not numbers are shown as "?", so they are taken from
+    // the header line itself.
     const std::string& header = lines[kHeaderLine];
     const std::string kind(Trim(HeaderText(header, {1, 1})));
     std::ostringstream out;
@@ -214,15 +198,14 @@ std::optional<std::string> GameFileReport(const std::string& fileText) {
         out << " (custom layout)";
     }
     out << "\n";
-    out << "game number: " << Trim(HeaderText(header, kFieldGameNumber)) << "\n";
-    out << "player: " << Trim(HeaderText(header, kFieldPlayerName)) << "\n";
+    out << "game number: " << content.header.gameNumber << "\n";
+    out << "player: " << content.header.playerName << "\n";
     const std::optional<std::int64_t> seconds = HeaderNumber(header, kFieldElapsed);
     out << "clock: " << (seconds && *seconds >= 0 ? FormatClock(*seconds) : "?") << " ("
         << NumberText(header, kFieldElapsed) << " s)\n";
     out << "score type: " << HeaderText(header, kFieldScoreType) << "\n";
     out << "tile count: " << NumberText(header, kFieldTileCount) << "\n";
-    out << "made in editor: " << (HeaderText(header, kFieldEditorFlag) == "C" ? "yes" : "no")
-        << "\n";
+    out << "made in editor: " << (content.header.madeInEditor ? "yes" : "no") << "\n";
     out << "rules: " << lines[kRulesLine]
         << " (tiles to match, repetition, remove rule, sets, faceless, face down)\n";
     out << "raw score: " << NumberText(header, kFieldRawScore) << "\n";
@@ -241,9 +224,9 @@ std::optional<std::string> GameFileReport(const std::string& fileText) {
         displayed = displayed && penalty ? std::optional(*displayed - *penalty) : std::nullopt;
     }
     out << "score: " << ScoreText(displayed) << "\n";
-    out << "suggested pairs: " << Trim(lines[kSuggestedPairsLine]) << "\n";
+    out << "suggested pairs: " << content.suggestedPairs << "\n";
 
-    const StoredBoard stored = ReadBody(Trim(lines[kBodyLine]));
+    const StoredBoard stored = ReadBody(content.body);
     out << "tiles on the board: " << stored.board.CountAnchors() << "\n";
     if (stored.unreadable > 0) {
         out << "body: a record is not a number; the rest of the body is not read\n";
@@ -252,8 +235,8 @@ std::optional<std::string> GameFileReport(const std::string& fileText) {
         out << "body: " << stored.outside << " records off the board\n";
     }
     WriteBoard(out, stored.board);
-    WriteRecords(out, "undo records", Section(lines, kUndoStart, kUndoEnd));
-    WriteRecords(out, "redo records", Section(lines, kRedoStart, kRedoEnd));
+    WriteRecords(out, "undo records", content.undoLines);
+    WriteRecords(out, "redo records", content.redoLines);
     return out.str();
 }
 

@@ -1,9 +1,11 @@
 #include "engine/LayoutFile.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "engine/FixedText.h"
 #include "platform/SaveFile.h"
+#include "platform/TextFile.h"
 
 namespace jw {
 
@@ -40,6 +42,108 @@ std::string_view HeaderText(std::string_view header, HeaderField field) {
 
 std::optional<std::int64_t> HeaderNumber(std::string_view header, HeaderField field) {
     return ParseInteger(HeaderText(header, field));
+}
+
+namespace {
+
+int IntField(std::string_view header, HeaderField field, int fallback) {
+    return static_cast<int>(HeaderNumber(header, field).value_or(fallback));
+}
+
+std::int64_t NumberField(std::string_view header, HeaderField field) {
+    return HeaderNumber(header, field).value_or(0);
+}
+
+LayoutHeader ParseHeader(std::string_view line) {
+    LayoutHeader header;
+    header.kind = IntField(line, {1, 1}, 0);
+    header.gameNumber = std::string(Trim(HeaderText(line, kFieldGameNumber)));
+    header.playerName = std::string(Trim(HeaderText(line, kFieldPlayerName)));
+    header.elapsedSeconds = std::max(0, IntField(line, kFieldElapsed, 0));
+    header.scoreType = std::string(HeaderText(line, kFieldScoreType));
+    header.tileCount = IntField(line, kFieldTileCount, -1);
+    header.madeInEditor = HeaderText(line, kFieldEditorFlag) == "C";
+    header.gameId = static_cast<GameId>(HeaderNumber(line, kFieldGameId).value_or(-1));
+    header.matchesMade = IntField(line, kFieldMatches, 0);
+    header.undoCount = IntField(line, kFieldUndoCount, 0);
+    header.undoPenaltyTotal = NumberField(line, kFieldUndoTotal);
+    header.redoCount = IntField(line, kFieldRedoCount, 0);
+    header.redoPenaltyTotal = NumberField(line, kFieldRedoTotal);
+    header.suggestCount = IntField(line, kFieldSuggestCount, 0);
+    header.suggestPenaltyTotal = NumberField(line, kFieldSuggestTotal);
+    header.shuffleCount = IntField(line, kFieldShuffleCount, 0);
+    header.shufflePenaltyTotal = NumberField(line, kFieldShuffleTotal);
+    header.rawScore = NumberField(line, kFieldRawScore);
+    return header;
+}
+
+LayoutRules ParseRules(std::string_view line) {
+    std::optional<std::int64_t> values[5];
+    for (int i = 0; i < 5; ++i) {
+        values[i] = ParseInteger(Columns(line, 1 + 2 * i, 2));
+        if (!values[i]) {
+            return LayoutRules{};
+        }
+    }
+    LayoutRules rules;
+    rules.tilesToMatch = static_cast<int>(*values[0]);
+    rules.repetition = static_cast<int>(*values[1]);
+    rules.removeRule = static_cast<int>(*values[2]);
+    rules.setCount = static_cast<int>(*values[3]);
+    rules.faceless = static_cast<int>(*values[4]);
+    const std::string_view faceDown = Columns(line, 11, 2);
+    rules.faceDown =
+        Trim(faceDown).empty() ? 0 : static_cast<int>(ParseInteger(faceDown).value_or(0));
+    if (rules.repetition == 0) {
+        rules.repetition = 2;
+    }
+    return rules;
+}
+
+std::vector<std::string> Records(const std::vector<std::string>& lines, std::string_view start,
+                                 std::string_view end) {
+    std::vector<std::string> records;
+    std::size_t i = kBodyLine + 1;
+    while (i < lines.size() && !lines[i].starts_with(start)) {
+        ++i;
+    }
+    for (++i; i < lines.size() && !lines[i].starts_with(end); ++i) {
+        const std::string_view record = Trim(lines[i]);
+        if (!record.empty()) {
+            records.emplace_back(record);
+        }
+    }
+    return records;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> PlainLayoutLines(std::string_view text) {
+    std::vector<std::string> lines = SplitLines(std::string(text));
+    if (lines.size() < static_cast<std::size_t>(kLayoutFileMinLines)) {
+        return std::nullopt;
+    }
+    UnscrambleLines(lines);
+    return lines;
+}
+
+LayoutFileContent ParseLayoutLines(const std::vector<std::string>& plain) {
+    LayoutFileContent content;
+    content.header = ParseHeader(plain[kHeaderLine]);
+    content.rules = ParseRules(plain[kRulesLine]);
+    content.suggestedPairs = std::string(Trim(plain[kSuggestedPairsLine]));
+    content.body = std::string(Trim(plain[kBodyLine]));
+    content.undoLines = Records(plain, kUndoStart, kUndoEnd);
+    content.redoLines = Records(plain, kRedoStart, kRedoEnd);
+    return content;
+}
+
+std::optional<LayoutFileContent> ParseLayoutFile(std::string_view text) {
+    const auto lines = PlainLayoutLines(text);
+    if (!lines) {
+        return std::nullopt;
+    }
+    return ParseLayoutLines(*lines);
 }
 
 std::string ScrambleLine(std::string_view plain) {

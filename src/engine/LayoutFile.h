@@ -157,6 +157,23 @@ struct LayoutFileContent {
     std::vector<std::string> redoLines;
 };
 
+// Reading. The text is never trusted: a field that is not a number reads as
+// 0 (the tile count and the game id as -1, the clock as 0 when negative);
+// when any of the first five rules is not a number all six keep their
+// defaults, a blank face-down rule reads as 0 and a repetition of 0 as 2;
+// the suggested pairs and the body are trimmed; the undo and redo records
+// are the non-blank lines between their markers (the first start marker
+// after the body counts; a missing end marker reads to the end).
+
+// The plain lines of a file's text (split at LF or CR LF, lines 1 on
+// unscrambled); nothing when it has fewer than kLayoutFileMinLines lines.
+std::optional<std::vector<std::string>> PlainLayoutLines(std::string_view text);
+// The content of plain lines (at least kLayoutFileMinLines of them).
+LayoutFileContent ParseLayoutLines(const std::vector<std::string>& plain);
+// The content of a file's text, as stored; nothing for a file too short to
+// hold a board.
+std::optional<LayoutFileContent> ParseLayoutFile(std::string_view text);
+
 // The plain lines 0 to the end of a file with this content.
 std::vector<std::string> BuildLayoutLines(const LayoutFileContent& content);
 

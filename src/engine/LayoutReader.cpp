@@ -15,43 +15,15 @@ namespace jw {
 
 namespace {
 
-std::int64_t NumberOr(std::string_view header, HeaderField field, std::int64_t fallback) {
-    return HeaderNumber(header, field).value_or(fallback);
-}
-
-int IntOr(std::string_view header, HeaderField field, int fallback) {
-    return static_cast<int>(NumberOr(header, field, fallback));
-}
-
-// Step 6: the rules of line 2. A rule that is not a number leaves all of
-// them at their defaults; FaceDown is optional.
-void ReadRules(TMahJong_Base& engine, std::string_view line) {
-    std::optional<std::int64_t> values[5];
-    for (int i = 0; i < 5; ++i) {
-        values[i] = ParseInteger(Columns(line, 1 + 2 * i, 2));
-    }
-    for (const auto& value : values) {
-        if (!value) {
-            return;
-        }
-    }
-    LayoutRules& rules = engine.rules;
-    rules.tilesToMatch = static_cast<int>(*values[0]);
-    rules.repetition = static_cast<int>(*values[1]);
-    rules.removeRule = static_cast<int>(*values[2]);
-    rules.setCount = static_cast<int>(*values[3]);
-    rules.faceless = static_cast<int>(*values[4]);
-    const std::string_view faceDown = Columns(line, 11, 2);
-    rules.faceDown =
-        Trim(faceDown).empty() ? 0 : static_cast<int>(ParseInteger(faceDown).value_or(0));
+// The rules as read; a face-down or remove rule other than 0 or 1 is
+// reported and kept.
+void TakeRules(TMahJong_Base& engine, const LayoutRules& rules) {
+    engine.rules = rules;
     if (rules.faceDown != 0 && rules.faceDown != 1) {
         engine.host.Inform("Error FLL RSS 01");
     }
     if (rules.removeRule != 0 && rules.removeRule != 1) {
         engine.host.Inform("Error FLL TD 01");
-    }
-    if (rules.repetition == 0) {
-        rules.repetition = 2;
     }
 }
 
@@ -74,20 +46,11 @@ void SwitchTileFamily(TMahJong_Base& engine, const std::string& fileType) {
     }
 }
 
-// The records between a start marker and its end marker (or the end of the
-// file), trimmed; the first start marker from line 11 on counts.
-void ReadSection(const std::vector<std::string>& lines, std::string_view start,
-                 std::string_view end, UndoStack& stack) {
+// The undo or redo records of the file, in order.
+void TakeRecords(const std::vector<std::string>& records, UndoStack& stack) {
     stack.Clear();
-    std::size_t i = kBodyLine + 1;
-    while (i < lines.size() && !lines[i].starts_with(start)) {
-        ++i;
-    }
-    for (++i; i < lines.size() && !lines[i].starts_with(end); ++i) {
-        const std::string_view record = Trim(lines[i]);
-        if (!record.empty()) {
-            stack.Push(std::string(record));
-        }
+    for (const std::string& record : records) {
+        stack.Push(record);
     }
 }
 
@@ -143,11 +106,18 @@ std::vector<StoredCell> MoveToCorner(Board& board, const std::vector<BoardPos>& 
     return cells;
 }
 
-// The body parser; also reports the anchors of removed tiles.
-bool ParseBody(TMahJong_Base& engine, std::string_view body, bool screenFit, int& removedAnchors) {
+// Fills the board from the body's cell records and moves the layout to the
+// first column and row; reports records it cannot take. Returns how many
+// cells hold quarters of tiles and the anchors of removed tiles.
+struct PlacedBody {
+    int quarters = 0;
+    int removedAnchors = 0;
+};
+
+PlacedBody PlaceBody(TMahJong_Base& engine, std::string_view body) {
     engine.ClearBoard();
     Board& board = engine.board;
-    int quarters = 0;
+    PlacedBody placed;
     int outside = 0;
     std::vector<BoardPos> written;
     written.reserve(body.size() / kCellRecordWidth);
@@ -173,7 +143,7 @@ bool ParseBody(TMahJong_Base& engine, std::string_view body, bool screenFit, int
                 engine.host.Inform("Error LY01");
             }
         } else if (code > kQuarterBase) {
-            ++quarters;
+            ++placed.quarters;
         }
         if (IsAnchor(code)) {
             board.idCounter = std::max(board.idCounter, code - kAnchorBase);
@@ -187,11 +157,15 @@ bool ParseBody(TMahJong_Base& engine, std::string_view body, bool screenFit, int
                            " cell records outside the board were skipped");
     }
     board.tilesLeft = board.tileCount;
-
-    removedAnchors = 0;
     for (const StoredCell& cell : MoveToCorner(board, written)) {
-        removedAnchors += cell.code == kRemovedAnchor ? 1 : 0;
+        placed.removedAnchors += cell.code == kRemovedAnchor ? 1 : 0;
     }
+    return placed;
+}
+
+// Lets the board view fit the placed layout (the flag allows a smaller tile
+// size) and reports a layout that does not fit.
+bool FitToScreen(TMahJong_Base& engine, bool screenFit) {
     bool fits = true;
     if (engine.layoutSeams.fitToScreen) {
         fits = engine.layoutSeams.fitToScreen(engine, screenFit);
@@ -203,11 +177,20 @@ bool ParseBody(TMahJong_Base& engine, std::string_view body, bool screenFit, int
                            GameNameOf(engine, engine.gameId) + "\r" +
                            "Please set an higher screen resolution.");
     }
+    return fits;
+}
 
+// Places the body, fits it to the screen and checks that every tile has its
+// four quarters.
+bool TakeBody(TMahJong_Base& engine, std::string_view body, bool screenFit, int& removedAnchors) {
+    const PlacedBody placed = PlaceBody(engine, body);
+    removedAnchors = placed.removedAnchors;
+    const bool fits = FitToScreen(engine, screenFit);
+    Board& board = engine.board;
     engine.layoutChanged = false;
     ++board.idCounter;
-    if (quarters != 3 * board.tileCount) {
-        engine.host.Inform("Error fl_L1 : " + std::to_string(quarters) + " - " +
+    if (placed.quarters != 3 * board.tileCount) {
+        engine.host.Inform("Error fl_L1 : " + std::to_string(placed.quarters) + " - " +
                            std::to_string(board.tileCount));
     }
     return fits;
@@ -231,7 +214,7 @@ void FinishRead(TMahJong_Base& engine) {
 
 bool ParseLayoutBody(TMahJong_Base& engine, std::string_view body, bool screenFit) {
     int removedAnchors = 0;
-    return ParseBody(engine, body, screenFit, removedAnchors);
+    return TakeBody(engine, body, screenFit, removedAnchors);
 }
 
 bool ReadLayoutText(TMahJong_Base& engine, ReadMode mode, const std::string& text, GameId id) {
@@ -243,68 +226,63 @@ bool ReadLayoutText(TMahJong_Base& engine, ReadMode mode, const std::string& tex
     engine.layoutChanged = false;
     engine.madeInEditor = false;
 
-    std::vector<std::string> lines = SplitLines(text);
-    if (lines.size() < static_cast<std::size_t>(kLayoutFileMinLines)) {
+    const std::optional<LayoutFileContent> file = ParseLayoutFile(text);
+    if (!file) {
         engine.ClearBoard();
         FinishRead(engine);
         return false;
     }
-    UnscrambleLines(lines);
-    const std::string& header = lines[kHeaderLine];
+    const LayoutHeader& header = file->header;
 
     if (mode == ReadMode::OpenSaved || mode == ReadMode::ResumeHeld) {
-        engine.playerName = std::string(Trim(HeaderText(header, kFieldPlayerName)));
-        engine.elapsedSeconds = std::max(0, IntOr(header, kFieldElapsed, 0));
+        engine.playerName = header.playerName;
+        engine.elapsedSeconds = header.elapsedSeconds;
     }
     if (ReadsGameState(mode)) {
-        engine.gameNumber = std::string(Trim(HeaderText(header, kFieldGameNumber)));
+        engine.gameNumber = header.gameNumber;
     }
-    ReadRules(engine, lines[kRulesLine]);
-    engine.madeInEditor = HeaderText(header, kFieldEditorFlag) == "C";
+    TakeRules(engine, file->rules);
+    engine.madeInEditor = header.madeInEditor;
     if (mode != ReadMode::GoToBookmark) {
         const std::int64_t rawScore = engine.counters.rawScore;
         engine.counters = GameCounters{};
         engine.counters.rawScore = rawScore;
     }
     if (id < 0) {
-        if (const auto fileId = HeaderNumber(header, kFieldGameId)) {
-            engine.gameId = static_cast<GameId>(*fileId);
-        }
+        engine.gameId = header.gameId;
     }
-    engine.suggestedPairs = std::string(Trim(lines[kSuggestedPairsLine]));
-    const std::string body(Trim(lines[kBodyLine]));
+    engine.suggestedPairs = file->suggestedPairs;
 
     int gameTileCount = previousTileCount;
     bool invalidScoreType = false;
-    std::string fileScoreType;
     if (ReadsGameState(mode)) {
         GameCounters& c = engine.counters;
         if (mode != ReadMode::GoToBookmark) {
-            gameTileCount = IntOr(header, kFieldTileCount, -1);
-            c.matchesMade = IntOr(header, kFieldMatches, 0);
-            c.undoCount = IntOr(header, kFieldUndoCount, 0);
-            c.undoPenaltyTotal = NumberOr(header, kFieldUndoTotal, 0);
-            c.redoCount = IntOr(header, kFieldRedoCount, 0);
-            c.redoPenaltyTotal = NumberOr(header, kFieldRedoTotal, 0);
-            c.suggestCount = IntOr(header, kFieldSuggestCount, 0);
-            c.suggestPenaltyTotal = NumberOr(header, kFieldSuggestTotal, 0);
+            gameTileCount = header.tileCount;
+            c.matchesMade = header.matchesMade;
+            c.undoCount = header.undoCount;
+            c.undoPenaltyTotal = header.undoPenaltyTotal;
+            c.redoCount = header.redoCount;
+            c.redoPenaltyTotal = header.redoPenaltyTotal;
+            c.suggestCount = header.suggestCount;
+            c.suggestPenaltyTotal = header.suggestPenaltyTotal;
         }
-        c.shuffleCount = IntOr(header, kFieldShuffleCount, 0);
-        c.shufflePenaltyTotal = NumberOr(header, kFieldShuffleTotal, 0);
-        c.rawScore = NumberOr(header, kFieldRawScore, 0);
-        fileScoreType = std::string(HeaderText(header, kFieldScoreType));
+        c.shuffleCount = header.shuffleCount;
+        c.shufflePenaltyTotal = header.shufflePenaltyTotal;
+        c.rawScore = header.rawScore;
         // An unknown family is reported at the end and read as MahJong, so
         // the tile set follows the family the game is played with.
-        invalidScoreType = !IsValidScoreType(fileScoreType);
-        SwitchTileFamily(engine, invalidScoreType ? std::string(kScoreTypeMahJong) : fileScoreType);
-        ReadSection(lines, kUndoStart, kUndoEnd, engine.undoStack);
-        ReadSection(lines, kRedoStart, kRedoEnd, engine.redoStack);
+        invalidScoreType = !IsValidScoreType(header.scoreType);
+        SwitchTileFamily(engine,
+                         invalidScoreType ? std::string(kScoreTypeMahJong) : header.scoreType);
+        TakeRecords(file->undoLines, engine.undoStack);
+        TakeRecords(file->redoLines, engine.redoStack);
     }
 
     const bool screenFit = (engine.gameId != previousId || mode == ReadMode::ResumeHeld) &&
                            AutomaticTileSize(engine.settings);
     int removedAnchors = 0;
-    const bool fits = ParseBody(engine, body, screenFit, removedAnchors);
+    const bool fits = TakeBody(engine, file->body, screenFit, removedAnchors);
 
     // A game file carries the tile count of the whole game, while the body
     // holds only the tiles left. The count feeds the score, so it is kept
@@ -320,7 +298,7 @@ bool ReadLayoutText(TMahJong_Base& engine, ReadMode mode, const std::string& tex
 
     FinishRead(engine);
     if (invalidScoreType) {
-        ValidateScoreType(fileScoreType, engine.host);
+        ValidateScoreType(header.scoreType, engine.host);
     }
     return fits;
 }

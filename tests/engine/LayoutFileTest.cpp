@@ -169,3 +169,86 @@ TEST(LayoutLines, FileShape) {
 
 }  // namespace
 }  // namespace jw
+
+namespace jw {
+namespace {
+
+TEST(LayoutFileReading, WhatTheWriterWroteComesBack) {
+    LayoutFileContent content;
+    content.header.kind = static_cast<int>(LayoutFileKind::SavedGame);
+    content.header.gameNumber = "0944977087944";
+    content.header.playerName = "Ann";
+    content.header.elapsedSeconds = 754;
+    content.header.scoreType = "02";
+    content.header.tileCount = 144;
+    content.header.madeInEditor = true;
+    content.header.gameId = 17;
+    content.header.matchesMade = 5;
+    content.header.undoCount = 2;
+    content.header.undoPenaltyTotal = 40;
+    content.header.shuffleCount = 1;
+    content.header.shufflePenaltyTotal = -7;
+    content.header.rawScore = 1234;
+    content.rules = {3, 4, 1, 2, 0, 1};
+    content.suggestedPairs = "ab cd";
+    content.body = FormatCellRecord({1, 2, 3, 1001}) + FormatCellRecord({1, 3, 3, 5001});
+    content.undoLines = {"one", "two"};
+    content.redoLines = {"three"};
+
+    const std::optional<LayoutFileContent> read = ParseLayoutFile(LayoutFileText(content));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(FormatHeader(read->header), FormatHeader(content.header));
+    EXPECT_EQ(read->rules, content.rules);
+    EXPECT_EQ(read->suggestedPairs, content.suggestedPairs);
+    EXPECT_EQ(read->body, content.body);
+    EXPECT_EQ(read->undoLines, content.undoLines);
+    EXPECT_EQ(read->redoLines, content.redoLines);
+}
+
+TEST(LayoutFileReading, DamagedFieldsReadAsTheirDefaults) {
+    EXPECT_FALSE(ParseLayoutFile("01\r\nshort\r\n"));
+
+    std::vector<std::string> lines(12);
+    lines[0] = "01";
+    lines[1] = std::string(378, 'x');  // no field is a number
+    lines[2] = "0204xx0101";           // a rule that is not a number
+    lines[4] = "  pairs  ";
+    lines[10] = "   " + FormatCellRecord({1, 1, 1, 1001}) + "  ";
+    lines[11] = "[Un_St]";  // no end marker: the records run to the end
+    lines.push_back(" rec ");
+    lines.push_back("");
+    ScrambleLines(lines);
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";  // LF alone is read too
+    }
+    const std::optional<LayoutFileContent> read = ParseLayoutFile(text);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->header.tileCount, -1);
+    EXPECT_EQ(read->header.gameId, -1);
+    EXPECT_EQ(read->header.elapsedSeconds, 0);
+    EXPECT_EQ(read->header.rawScore, 0);
+    EXPECT_FALSE(read->header.madeInEditor);
+    EXPECT_EQ(read->rules, LayoutRules{});
+    EXPECT_EQ(read->suggestedPairs, "pairs");
+    EXPECT_EQ(read->body, FormatCellRecord({1, 1, 1, 1001}));
+    EXPECT_EQ(read->undoLines, std::vector<std::string>{"rec"});
+    EXPECT_TRUE(read->redoLines.empty());
+}
+
+TEST(LayoutFileReading, RulesTakeABlankFaceDownAndAZeroRepetition) {
+    std::vector<std::string> lines(11);
+    lines[0] = "01";
+    lines[2] = "0200010000";
+    ScrambleLines(lines);
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    const std::optional<LayoutFileContent> read = ParseLayoutFile(text);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->rules, (LayoutRules{2, 2, 1, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace jw
