@@ -3,9 +3,11 @@
 #   make test   install missing packages, build, run the whole test suite
 #
 # Other targets: make build, make bench, make fuzz, make shots, make format, make clean.
-# SANITIZE=1 builds with AddressSanitizer and UBSan in a separate folder.
+# SANITIZE=1 builds with AddressSanitizer and UBSan in a separate folder;
+# WERROR=1 makes warnings errors.
 
 SANITIZE ?= 0
+WERROR ?= 0
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 ifeq ($(SANITIZE),1)
@@ -14,6 +16,10 @@ CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJW_SANITIZE=ON -DJW_BUILD_BENC
 else
 BUILD_DIR ?= build
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Release
+endif
+# WERROR=1 turns every compiler warning into an error (CI builds this way).
+ifeq ($(WERROR),1)
+CMAKE_FLAGS += -DJW_WERROR=ON
 endif
 
 .PHONY: run test build deps bench fuzz shots format clean
@@ -25,6 +31,7 @@ $(BUILD_DIR)/CMakeCache.txt:
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
 
 build: deps $(BUILD_DIR)/CMakeCache.txt
+	@if [ "$(WERROR)" = 1 ]; then cmake -S . -B $(BUILD_DIR) -DJW_WERROR=ON >/dev/null; fi
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
