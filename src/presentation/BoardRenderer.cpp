@@ -400,6 +400,22 @@ void BoardRenderer::DrawEditorGrid() {
     }
 }
 
+void BoardRenderer::StampFace(int face, int x, int y) {
+    TileSetImages& images = tiles.images;
+    Image& buffer = images.tileBuffer;
+    if (buffer.Empty() || face < 1 || face > kFaceCount) {
+        return;
+    }
+    const Image& picture = images.faces[static_cast<std::size_t>(face)];
+    if (images.facesKeyed) {
+        CopyKeyed(buffer, 0, 0, picture, kKeyColour);
+    } else {
+        Copy(buffer, 0, 0, picture);
+    }
+    CopyKeyed(board, x, y, buffer, kKeyColour);
+    Present({x, y, buffer.Width(), buffer.Height()});
+}
+
 void BoardRenderer::Present(Rect rect) {
     if (window != nullptr) {
         rect = Intersect(rect, board.Bounds());

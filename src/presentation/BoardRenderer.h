@@ -86,6 +86,12 @@ class BoardRenderer : public BoardPainter {
     // the BoardImage and returns it; with `copyToWindow` also shows it.
     Rect LocalRedraw(BoardPos pos, TileRedraw mode, bool shadows, bool copyToWindow);
 
+    // The winning animation's stamp: the tile buffer with face `face` (its
+    // body whichever variant was composed there last) drawn on the
+    // BoardImage at (x, y), see-through pixels left out; only that
+    // rectangle goes to the window.
+    void StampFace(int face, int x, int y);
+
     // Highlights the tile under the pointer, remembering what it covered.
     void HoverOn(BoardPos pos);
     // Puts the remembered pixels back.
