@@ -4,6 +4,7 @@
 // the program behind it sets its own.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,9 +30,18 @@ class EngineHooks {
     virtual void RestoreTileSize() {}
     // Refreshes the game information and tile legend windows.
     virtual void RefreshInformation() {}
-    // Runs the winning animation; returns whether the main window was asked
-    // to close meanwhile (then nothing else follows the win).
-    virtual bool RunWinningAnimation() { return false; }
+    // Celebrates a won game: after 200 ms the input filter goes in,
+    // `playWonSound` plays the "Won" sound (when the settings allow it) and
+    // the winning animation runs; `done` follows when it has ended, with
+    // whether the main window was asked to close meanwhile (then nothing else
+    // follows the win). The game window does this on its timer and returns
+    // at once; without a window there is nothing to show, and the sound and
+    // `done` follow at once.
+    virtual void RunWinningAnimation(std::function<void()> playWonSound,
+                                     std::function<void(bool closeRequested)> done) {
+        playWonSound();
+        done(false);
+    }
     // The "Game won" window.
     virtual void ShowGameWon() {}
     // The open-game dialog.

@@ -232,32 +232,36 @@ bool TMahJong_interface::EndGame() {
     play.ended = true;
 
     const int serial = play.gameSerial;
-    if (won) {
-        host.Wait(200);
-        PlayEventSound(SoundEvent::GameWon);
-        play.winningAnimation = true;
-        const bool closeRequested = Hooks().RunWinningAnimation();
-        play.winningAnimation = false;
-        if (closeRequested) {
-            return won;
-        }
+    if (!won) {
+        AfterEnd(false, serial);
+        return won;
     }
-    if (play.gameSerial == serial) {
-        if (won) {
-            const bool statistics =
-                settings == nullptr || !Read(*settings, setting::kDisableStatistics);
-            const bool showWon =
-                settings == nullptr || Read(*settings, setting::kShowGameWonDialogBox);
-            if (statistics && showWon) {
-                Hooks().ShowGameWon();
-            } else {
-                Hooks().OpenGameDialog();
-            }
-        } else if (board.tilesLeft <= 0) {
+    play.winningAnimation = true;
+    Hooks().RunWinningAnimation([this] { PlayEventSound(SoundEvent::GameWon); },
+                                [this, serial](bool closeRequested) {
+                                    play.winningAnimation = false;
+                                    if (!closeRequested) {
+                                        AfterEnd(true, serial);
+                                    }
+                                });
+    return won;
+}
+
+void TMahJong_interface::AfterEnd(bool won, int serial) {
+    if (play.gameSerial != serial) {
+        return;  // another game has started meanwhile
+    }
+    if (won) {
+        const bool statistics = settings == nullptr || !Read(*settings, setting::kDisableStatistics);
+        const bool showWon = settings == nullptr || Read(*settings, setting::kShowGameWonDialogBox);
+        if (statistics && showWon) {
+            Hooks().ShowGameWon();
+        } else {
             Hooks().OpenGameDialog();
         }
+    } else if (board.tilesLeft <= 0) {
+        Hooks().OpenGameDialog();
     }
-    return won;
 }
 
 void TMahJong_interface::QuitGame() {

@@ -83,7 +83,8 @@ class TMahJong_interface : public TMahJong_graphic {
     // when "ConfirmQuitGame" is on and a game that is not won is in progress.
     bool ConfirmQuit(std::string_view message = {});
     // Ends the game in progress: outcome, bonuses, records, and what follows
-    // a win. Returns whether the game counts as won.
+    // a win (the winning animation, which may still run when this returns,
+    // then the game-won window). Returns whether the game counts as won.
     bool EndGame();
     // The "Quit game" command: quit question, end of the game, empty board.
     void QuitGame();
@@ -131,6 +132,9 @@ class TMahJong_interface : public TMahJong_graphic {
     std::int64_t MemoryUpNeeded() const;
 
   private:
+    // What follows the end of game `serial` (unless another game started
+    // meanwhile): the game-won window or the open-game dialog.
+    void AfterEnd(bool won, int serial);
     void CompleteMove();
     void CompleteMiss(BoardPos missed);
     void BookMove(std::int64_t points);

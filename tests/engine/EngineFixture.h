@@ -2,6 +2,7 @@
 // resources, with hooks that record what the engine hands over.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,17 @@ struct RecordingHooks : EngineHooks {
     void RecordStartedGame(GameId id, const std::string& number) override {
         started.push_back(std::to_string(id) + " " + number);
     }
-    bool RunWinningAnimation() override {
+    // Plays the sound and ends the animation at once, unless a test holds
+    // it back in `heldAnimation` (the window's animation is still running).
+    void RunWinningAnimation(std::function<void()> playWonSound,
+                             std::function<void(bool)> done) override {
         ++animations;
-        return false;
+        playWonSound();
+        if (holdAnimation) {
+            heldAnimation = std::move(done);
+        } else {
+            done(false);
+        }
     }
     void ShowGameWon() override { ++gameWonWindows; }
     void OpenGameDialog() override { ++openGameDialogs; }
@@ -27,6 +36,8 @@ struct RecordingHooks : EngineHooks {
     std::vector<GameResult> results;
     std::vector<std::string> started;
     int animations = 0;
+    bool holdAnimation = false;
+    std::function<void(bool)> heldAnimation;
     int gameWonWindows = 0;
     int openGameDialogs = 0;
     int organisers = 0;

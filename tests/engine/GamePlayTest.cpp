@@ -131,7 +131,42 @@ TEST_F(GamePlay, ClearingTheBoardWinsWithBonuses) {
     EXPECT_EQ(hooks.animations, 1);
     EXPECT_EQ(hooks.gameWonWindows, 1);
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"Pairing", "Won"}));
-    EXPECT_EQ(host.waits, (std::vector<int>{200}));
+    // The 200 ms before the animation are the window's timer, not a wait.
+    EXPECT_TRUE(host.waits.empty());
+}
+
+TEST_F(GamePlay, TheGameWonWindowWaitsForTheAnimation) {
+    const BoardPos a = Lone(17);
+    const BoardPos b = Lone(18);
+    BeginOnBoard(2);
+    hooks.holdAnimation = true;
+    Pick(a);
+    Pick(b);
+    ASSERT_TRUE(hooks.heldAnimation);
+    EXPECT_TRUE(engine.play.winningAnimation);
+    EXPECT_EQ(hooks.gameWonWindows, 0);
+    // Meanwhile no other game may be started, and a close waits.
+    EXPECT_FALSE(engine.ConfirmQuit());
+    EXPECT_EQ(engine.CloseRequest(), CloseDecision::WaitForAnimation);
+    EXPECT_TRUE(engine.closePending);
+
+    hooks.heldAnimation(false);
+    EXPECT_FALSE(engine.play.winningAnimation);
+    EXPECT_EQ(hooks.gameWonWindows, 1);
+}
+
+TEST_F(GamePlay, AClosedWindowEndsTheWinWithoutTheGameWonWindow) {
+    const BoardPos a = Lone(17);
+    const BoardPos b = Lone(18);
+    BeginOnBoard(2);
+    hooks.holdAnimation = true;
+    Pick(a);
+    Pick(b);
+    ASSERT_TRUE(hooks.heldAnimation);
+    hooks.heldAnimation(true);
+    EXPECT_FALSE(engine.play.winningAnimation);
+    EXPECT_EQ(hooks.gameWonWindows, 0);
+    EXPECT_EQ(hooks.openGameDialogs, 0);
 }
 
 TEST_F(GamePlay, AClearedBoardAfterAShuffleIsLost) {

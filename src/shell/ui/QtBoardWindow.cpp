@@ -6,18 +6,6 @@
 
 namespace jw {
 
-QImage WrapImage(const Image& picture) {
-    if (picture.Empty()) {
-        return {};
-    }
-    // Pixels are 0xAARRGGBB words; the 24-bit pictures leave the top byte
-    // unused, which RGB32 ignores.
-    const auto* bits = reinterpret_cast<const uchar*>(picture.Row(0));
-    return QImage(
-        bits, picture.Width(), picture.Height(), static_cast<qsizetype>(picture.Width()) * 4,
-        picture.Format() == PixelFormat::Argb32 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-}
-
 void QtBoardWindow::Present(const Image& board, Rect area) {
     const QImage source = WrapImage(board);
     if (source.isNull()) {

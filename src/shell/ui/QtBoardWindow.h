@@ -5,14 +5,11 @@
 #include <QImage>
 
 #include "presentation/BoardWindow.h"
+#include "presentation/ui/QtPicture.h"
 
 namespace jw {
 
 class BoardView;
-
-// A QImage that shares the pixels of a picture (no copy; valid while the
-// picture lives and keeps its size).
-QImage WrapImage(const Image& picture);
 
 class QtBoardWindow : public BoardWindow {
   public:

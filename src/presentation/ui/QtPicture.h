@@ -1,0 +1,15 @@
+// Pictures of the core shown by Qt.
+#pragma once
+
+#include <QImage>
+
+#include "presentation/Image.h"
+
+namespace jw {
+
+// A QImage that shares the pixels of a picture (no copy; valid while the
+// picture lives and keeps its size). 32-bit pictures come out as ARGB;
+// those the core keeps premultiplied are reinterpreted by their users.
+QImage WrapImage(const Image& picture);
+
+}  // namespace jw
