@@ -35,6 +35,12 @@ constexpr int AlphaOf(Pixel p) {
     return static_cast<int>(p >> 24);
 }
 
+// The brightness of a colour as the program weighs it:
+// (61 red + 174 green + 21 blue) / 256.
+constexpr int Intensity(Pixel p) {
+    return (61 * RedOf(p) + 174 * GreenOf(p) + 21 * BlueOf(p)) / 256;
+}
+
 // The colours every tile picture and work picture agree on.
 inline constexpr Pixel kKeyColour = Rgb(255, 0, 255);      // see-through magenta
 inline constexpr Pixel kShadowedKey = Rgb(205, 0, 205);    // magenta darkened by a shadow

@@ -159,7 +159,7 @@ Image MakeHighlightOverlay(const Image& mask, const Image& faceOverlay, int widt
         const Pixel* in = grey.Row(y);
         Pixel* out = overlay.Row(y);
         for (int x = 0; x < width; ++x) {
-            const int alpha = (61 * RedOf(in[x]) + 174 * GreenOf(in[x]) + 21 * BlueOf(in[x])) / 256;
+            const int alpha = Intensity(in[x]);
             // Stored premultiplied, as AlphaBlend expects.
             out[x] = Argb(alpha, RedOf(kOrange) * alpha / 255, GreenOf(kOrange) * alpha / 255,
                           BlueOf(kOrange) * alpha / 255);
