@@ -16,27 +16,13 @@
 #include "presentation/BoardRenderer.h"
 #include "presentation/ResourceLibrary.h"
 #include "presentation/TestPictures.h"
+#include "BenchSupport.h"
 
 namespace jw {
 namespace {
 
-class QuietHost : public Host {
-  public:
-    MessageAnswer ShowMessage(MessageKind, const std::string&, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-    AdviceAnswer ShowAdviceWindow(const std::string&, int) override { return {}; }
-    AdviceAnswer ConfirmAdviceWindow(const std::string&, bool) override { return {}; }
-    void Wait(int) override {}
-    void Beep() override {}
-    LocalTime Now() override { return {}; }
-    std::int64_t MonotonicMs() override { return 0; }
-    int Random(int range) override { return range > 0 ? 0 : 0; }
-    ScreenInfo Screen() override { return {1920, 1080, 24}; }
-    void SetBusy(bool) override {}
-    void PlaySound(const std::string&) override {}
-    void StopSound() override {}
-};
+using bench::QuietHost;
+using bench::RealLibrary;
 
 class Store : public ResourceStore {
   public:
@@ -77,17 +63,6 @@ const Store& GeneratedSet() {
         return s;
     }();
     return store;
-}
-
-// MahJong.rgf beside the benchmark, if it is there.
-const ResourceStore* RealLibrary() {
-    static const std::unique_ptr<ResourceLibrary> library = [] {
-        std::error_code error;
-        const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-        return error ? nullptr
-                     : ResourceLibrary::Open((self.parent_path() / "MahJong.rgf").string());
-    }();
-    return library.get();
 }
 
 // 432 tiles on four levels, each level half a tile in from the one below,

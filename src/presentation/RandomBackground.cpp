@@ -21,10 +21,27 @@ bool UsableKey(const std::string& key) {
            key.find_first_of("\r\n") == std::string::npos;
 }
 
+// Whether an INI section is the random list's, letter case ignored.
+bool SameSection(const std::string& section) {
+    return EqualsIgnoreCase(section, kRandomListSection);
+}
+
+// A value that leaves its entry out of the draw: one beginning with "n".
+bool LeftOut(const std::string& value) {
+    return !value.empty() && (value[0] == 'n' || value[0] == 'N');
+}
+
 }  // namespace
 
-std::vector<std::string> RandomListLines(const std::vector<BackgroundGroup>& catalogue) {
-    std::vector<std::pair<std::string, int>> entries;
+std::vector<std::string> RandomListLines(
+    const std::vector<BackgroundGroup>& catalogue,
+    const std::function<bool(const BackgroundEntry&)>& included) {
+    struct Line {
+        std::string key;
+        int code;
+        bool in;
+    };
+    std::vector<Line> entries;
     for (const BackgroundGroup& group : catalogue) {
         for (const BackgroundEntry& entry : group.entries) {
             const bool selectable =
@@ -32,22 +49,43 @@ std::vector<std::string> RandomListLines(const std::vector<BackgroundGroup>& cat
             if (!selectable || !UsableKey(entry.text)) {
                 continue;
             }
+            const bool in = !included || included(entry);
             auto same = std::find_if(entries.begin(), entries.end(),
-                                     [&](const auto& e) { return e.first == entry.text; });
+                                     [&](const Line& e) { return e.key == entry.text; });
             if (same != entries.end()) {
-                same->second = entry.code;
+                same->code = entry.code;
+                same->in = in;
             } else {
-                entries.emplace_back(entry.text, entry.code);
+                entries.push_back({entry.text, entry.code, in});
             }
         }
     }
     std::string header(1, '[');
     header.append(kRandomListSection).push_back(']');
     std::vector<std::string> lines{header};
-    for (const auto& [key, code] : entries) {
-        lines.push_back(key + "=y " + std::to_string(code));
+    for (const Line& line : entries) {
+        lines.push_back(line.key + (line.in ? "=y " : "=n ") + std::to_string(line.code));
     }
     return lines;
+}
+
+bool WriteRandomList(std::string_view dataFolder, const std::vector<std::string>& lines) {
+    const std::string marker = InFolder(dataFolder, kRandomMarkerFile);
+    if (!WriteLinesAtomically(InFolder(dataFolder, kRandomListFile), lines)) {
+        return false;
+    }
+    std::error_code error;
+    return std::filesystem::exists(marker, error) || WriteFileAtomically(marker, "");
+}
+
+std::map<std::string, bool> RandomListInclusion(std::string_view dataFolder) {
+    std::map<std::string, bool> inclusion;
+    for (const IniLine& line : ReadIniLines(InFolder(dataFolder, kRandomListFile))) {
+        if (SameSection(line.section)) {
+            inclusion[line.key] = !LeftOut(line.value);
+        }
+    }
+    return inclusion;
 }
 
 bool EnsureRandomList(std::string_view dataFolder, const std::vector<BackgroundGroup>& catalogue) {
@@ -56,17 +94,13 @@ bool EnsureRandomList(std::string_view dataFolder, const std::vector<BackgroundG
     if (std::filesystem::exists(marker, error)) {
         return true;
     }
-    return WriteLinesAtomically(InFolder(dataFolder, kRandomListFile),
-                                RandomListLines(catalogue)) &&
-           WriteFileAtomically(marker, "");
+    return WriteRandomList(dataFolder, RandomListLines(catalogue));
 }
 
 std::vector<IniLine> RandomCandidates(std::string_view dataFolder) {
     std::vector<IniLine> candidates;
     for (IniLine& line : ReadIniLines(InFolder(dataFolder, kRandomListFile))) {
-        const bool inSection = EqualsIgnoreCase(line.section, kRandomListSection);
-        const bool leftOut = !line.value.empty() && (line.value[0] == 'n' || line.value[0] == 'N');
-        if (inSection && !leftOut) {
+        if (SameSection(line.section) && !LeftOut(line.value)) {
             candidates.push_back(std::move(line));
         }
     }

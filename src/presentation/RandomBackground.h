@@ -8,6 +8,8 @@
 // list is written afresh from the whole catalogue, every entry taking part.
 #pragma once
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,8 +25,18 @@ inline constexpr std::string_view kRandomListSection = "Backgrounds";
 
 // The lines of a fresh "Rnd_cfg.dat" for `catalogue`: entries with equal
 // display texts share one key, the later in catalogue order giving the
-// value; texts that cannot be INI keys are left out.
-std::vector<std::string> RandomListLines(const std::vector<BackgroundGroup>& catalogue);
+// value; texts that cannot be INI keys are left out. Every entry takes part
+// unless `included` says otherwise.
+std::vector<std::string> RandomListLines(
+    const std::vector<BackgroundGroup>& catalogue,
+    const std::function<bool(const BackgroundEntry&)>& included = {});
+
+// Writes `lines` as "Rnd_cfg.dat" and creates the marker when it is missing.
+bool WriteRandomList(std::string_view dataFolder, const std::vector<std::string>& lines);
+
+// Whether each entry of "Rnd_cfg.dat" takes part, by key (its display
+// text); entries the file does not name take part.
+std::map<std::string, bool> RandomListInclusion(std::string_view dataFolder);
 
 // Writes "Rnd_cfg.dat" and then the marker "Rnd_read.dat" when the marker
 // is missing. False when a file could not be written.

@@ -188,25 +188,24 @@ TEST(CirclePoints, TraceTheOutlineClockwiseFromTheTop) {
     EXPECT_LE(points.size(), 300u);
     EXPECT_EQ(points.front()[0], 150);
     EXPECT_EQ(points.front()[1], 0);
-    bool passedBottom = false;
+    // One outline pixel per row: down the right half (x from 150), then up
+    // the left half (x below 150); every fourth of them is used.
+    std::size_t turn = 0;
+    while (turn < points.size() && points[turn][0] >= 150) {
+        ++turn;
+    }
+    ASSERT_GT(turn, 10u);
+    ASSERT_LT(turn, points.size() - 10);
     for (std::size_t i = 0; i < points.size(); ++i) {
         const double dx = points[i][0] + 0.5 - 150;
         const double dy = points[i][1] + 0.5 - 150;
         EXPECT_NEAR(std::sqrt(dx * dx + dy * dy), 150, 1.5) << i;
-        if (i > 0) {
-            // Every fourth outline pixel: never far from the one before.
-            EXPECT_LE(std::abs(points[i][0] - points[i - 1][0]) +
-                          std::abs(points[i][1] - points[i - 1][1]),
-                      16)
-                << i;
-            // Down the right half, then up the left half.
-            if (!passedBottom && points[i][1] < points[i - 1][1]) {
-                passedBottom = true;
-            }
-            EXPECT_EQ(points[i][0] >= 150, !passedBottom) << i;
+        EXPECT_EQ(points[i][0] >= 150, i < turn) << i;
+        if (i > 0 && i != turn) {
+            EXPECT_EQ(points[i][1] - points[i - 1][1], i < turn ? 4 : -4) << i;
         }
     }
-    EXPECT_TRUE(passedBottom);
+    EXPECT_EQ(points.size(), 150u);  // 600 rows traced, every fourth used
 }
 
 TEST_F(Animation, CirclesStampOnlyInsideTheClientArea) {

@@ -9,7 +9,9 @@
 
 #include "engine/Jong_class_interface.h"
 #include "engine/Scoring.h"
+#include "platform/Settings.h"
 #include "platform/TempFolder.h"
+#include "records/SettingsFile.h"
 #include "presentation/BoardRenderer.h"
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
@@ -26,6 +28,10 @@ class GameWindow : public ::testing::Test {
 
     // Starts the game as the program does and lets the first activation run.
     std::unique_ptr<GameShell> StartShell(std::string folder = std::string(JW_BIN_DIR) + "/") {
+        // The tile-set chooser that a fresh start shows has its own tests.
+        std::filesystem::create_directories(this->folder.Path() / "data" / "Jadewind");
+        SettingsFile stored((this->folder.Path() / "data" / "Jadewind" / "cnfg.dat").string());
+        Write(stored, setting::kSelectTilesStartup, false);
         auto shell = std::make_unique<GameShell>(folder);
         QtHost& host = shell->GetHost();
         host.answerer = [this](MessageKind, const std::string& text, MessageButtons) {

@@ -36,6 +36,7 @@
 #include "shell/ui/J_Main.h"
 #include "shell/ui/J_Splash.h"
 #include "shell/ui/QtBoardWindow.h"
+#include "shell/ui/WinAnimation.h"
 
 namespace jw {
 
@@ -158,6 +159,10 @@ class ShellHooks : public EngineHooks {
     }
     void RestoreTileSize() override { shell.renderer->RestoreUserSize(); }
     void RefreshInformation() override { shell.RefreshStatus(); }
+    void RunWinningAnimation(std::function<void()> playWonSound,
+                             std::function<void(bool)> done) override {
+        shell.CelebrateWin(std::move(playWonSound), std::move(done));
+    }
     void UndoMove() override {
         shell.engine->Undo();
         shell.AfterMove();
@@ -377,6 +382,7 @@ void GameShell::WireCommands() {
     w.SetHandler(CommandId::FullScreen, [this] { ToggleFullScreen(); });
     w.SetHandler(CommandId::About, [this] { ShowAbout(); });
     w.onCloseRequest = [this] { return CloseRequest(); };
+    WireLookCommands();
     w.onTimer = [this] { ClockTick(); };
     w.onKeyPress = [this](QKeyEvent* e) { return FullScreenKey(e); };
     RefreshMenus();
@@ -400,8 +406,9 @@ void GameShell::FirstActivation() {
         }
     });
 
-    engine->ResumeHeldGame(engine->playerName);
-    if (!engine->play.playing) {
+    const bool resumed = engine->ResumeHeldGame(engine->playerName);
+    TileChooserAtStartup();
+    if (!resumed && !engine->play.playing) {
         // Until the game chooser exists, the last game chosen starts afresh.
         const int last = Read(*settings, setting::kGame);
         engine->StartGame(ReadMode::NewGame, last < 0 ? 0 : last, "", engine->playerName);
@@ -692,8 +699,11 @@ bool GameShell::CloseRequest() {
             // The teardown causes no further board layout.
             w.Board()->onResize = nullptr;
             return true;
-        case CloseDecision::Refuse:
         case CloseDecision::WaitForAnimation:
+            // The animation ends first; its end closes the window.
+            StopWinAnimation();
+            return false;
+        case CloseDecision::Refuse:
             return false;
     }
     return false;

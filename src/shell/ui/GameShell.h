@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,7 @@ class QtBoardWindow;
 class ResourceLibrary;
 class TMahJong_interface;
 class TfrmJMain;
+class WinAnimation;
 
 class GameShell : public QObject {
     friend class ShellHooks;
@@ -47,6 +49,12 @@ class GameShell : public QObject {
     TMahJong_interface* Engine() const { return engine.get(); }
     BoardRenderer* Renderer() const { return renderer.get(); }
     QtHost& GetHost() { return host; }
+    // Whether the winning animation (or the pause before it) is under way.
+    bool WinAnimationActive() const;
+    // The customize dialog's preview: `name` for `seconds` inside the input
+    // filter, then the board redrawn and `done`.
+    void PreviewWinningAnimation(const std::string& name, int seconds,
+                                 std::function<void()> done);
     const std::string& DataFolder() const { return config->DataFolder(); }
 
   private:
@@ -59,6 +67,19 @@ class GameShell : public QObject {
     std::string BarArrangementFile() const;
     void WireCommands();
     void FirstActivation();
+
+    // The celebration of a won game (GameShellAnimation.cpp): 200 ms, the
+    // input filter, the "Won" sound, the animation of the settings, then
+    // `done` with whether the window was asked to close meanwhile.
+    void CelebrateWin(std::function<void()> playWonSound, std::function<void(bool)> done);
+    void StopWinAnimation();
+
+    // The tile-set and background choosers (GameShellLook.cpp).
+    void WireLookCommands();
+    void ChooseTileSet();
+    void ChooseBackground();
+    // Opens the tile-set chooser when "Select_Tiles_Startup" asks for it.
+    void TileChooserAtStartup();
 
     // Board input.
     void MousePress(QMouseEvent* event);
@@ -98,6 +119,7 @@ class GameShell : public QObject {
     std::unique_ptr<Backgrounds> backgrounds;
     std::unique_ptr<SoundPlayer> soundPlayer;
     std::unique_ptr<ShellHooks> hooks;
+    std::unique_ptr<WinAnimation> winAnimation;
     std::optional<BoardPos> hovered;
     QRect windowedGeometry;  // the window's place before full-screen mode
     int lastLayoutWidth = -1;
