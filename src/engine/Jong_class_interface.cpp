@@ -252,7 +252,8 @@ void TMahJong_interface::AfterEnd(bool won, int serial) {
         return;  // another game has started meanwhile
     }
     if (won) {
-        const bool statistics = settings == nullptr || !Read(*settings, setting::kDisableStatistics);
+        const bool statistics =
+            settings == nullptr || !Read(*settings, setting::kDisableStatistics);
         const bool showWon = settings == nullptr || Read(*settings, setting::kShowGameWonDialogBox);
         if (statistics && showWon) {
             Hooks().ShowGameWon();

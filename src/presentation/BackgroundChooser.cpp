@@ -183,13 +183,11 @@ std::vector<std::string> BackgroundChooser::OwnTexts() const {
 void BackgroundChooser::WriteOwnTexts(const std::vector<std::string>& texts) {
     const std::size_t before = OwnTexts().size();
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        settings.WriteString(setting::kOwnBackgrounds.section,
-                             ListKey(setting::kOwnBackgrounds, static_cast<int>(i)), texts[i]);
+        WriteEntry(settings, setting::kOwnBackgrounds, static_cast<int>(i), texts[i]);
     }
     // An empty value ends the list for every reader.
     for (std::size_t i = texts.size(); i < before; ++i) {
-        settings.WriteString(setting::kOwnBackgrounds.section,
-                             ListKey(setting::kOwnBackgrounds, static_cast<int>(i)), "");
+        WriteEntry(settings, setting::kOwnBackgrounds, static_cast<int>(i), "");
     }
 }
 

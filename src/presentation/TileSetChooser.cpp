@@ -7,6 +7,7 @@
 #include "platform/Host.h"
 #include "platform/ResourceStore.h"
 #include "platform/Settings.h"
+#include "platform/SettingsDefaults.h"
 #include "platform/SettingsStore.h"
 #include "presentation/BmpRead.h"
 #include "presentation/BoardRenderer.h"
@@ -341,21 +342,20 @@ TileSetApplied ApplyTileSetChoice(const TileSetSelection& opening, const TileSet
         choice.addOnId.clear();
         const bool digits = !id.empty() && id.find_first_not_of("0123456789") == std::string::npos;
         choice.setNumber =
-            digits ? std::stoi(id) : DefaultTileSet(chosen.matchingPage ? "02" : "01");
+            digits ? std::stoi(id) : DefaultTileSetFor(chosen.matchingPage ? "02" : "01");
     }
     Write(settings, setting::kAdditionalTileSet, choice.addOnId);
 
     const char before = choice.sizeLetter;
     if (chosen.sizeEntry == 0) {
-        choice.sizeLetter = AutomaticSizeLetter(context.screenWidth, context.fullScreen);
+        choice.sizeLetter = DefaultTileSizeLetter(context.screenWidth, context.fullScreen);
     } else if (chosen.sizeEntry < 0) {
         choice.sizeLetter = renderer.rememberedSize.value_or(choice.sizeLetter);
     } else {
         choice.sizeLetter = SizeEntryLetter(chosen.sizeEntry);
     }
-    settings.WriteInteger(setting::kTileSet.section, setting::kTileSet.key, choice.setNumber);
-    settings.WriteString(setting::kTileSetSize.section, setting::kTileSetSize.key,
-                         std::string(1, choice.sizeLetter));
+    Write(settings, setting::kTileSet, choice.setNumber);
+    Write(settings, setting::kTileSetSize, std::string(1, choice.sizeLetter));
     Write(settings, setting::kAutomaticTileSize, chosen.sizeEntry == 0);
     if (choice.sizeLetter != before) {
         renderer.rememberedSize.reset();

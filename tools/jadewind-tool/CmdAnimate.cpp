@@ -20,6 +20,7 @@
 #include "engine/Deal.h"
 #include "engine/GameNumber.h"
 #include "engine/Jong_class_interface.h"
+#include "platform/SettingsDefaults.h"
 #include "presentation/BoardAnimation.h"
 #include "presentation/PngWrite.h"
 
@@ -123,7 +124,7 @@ int RunAnimate(const Args& args) {
 
     BoardRenderer renderer(*engine);
     renderer.SetArea({options.width, options.height, 0, 0, false});
-    const int set = options.set > 0 ? options.set : DefaultTileSet(engine->scoreType);
+    const int set = options.set > 0 ? options.set : DefaultTileSetFor(engine->scoreType);
     if (!renderer.LoadTileSet(set, 'X')) {
         return 1;
     }

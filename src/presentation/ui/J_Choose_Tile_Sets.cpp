@@ -172,11 +172,8 @@ TfrmJChooseTileSets::TfrmJChooseTileSets(Host& hostIn, SettingsStore& settingsIn
     const ScreenInfo screen = host.Screen();
     const ChooserSize list = DefaultChooserSize(screen.width, lists[0]->Layout());
     const int chrome = 90;  // the page tabs, the frame and the row of controls
-    const int width = settings.ReadInteger(setting::kSelectTilesClientWidth.section,
-                                           setting::kSelectTilesClientWidth.key, list.width + 40);
-    const int height =
-        settings.ReadInteger(setting::kSelectTilesClientHeight.section,
-                             setting::kSelectTilesClientHeight.key, list.height + chrome);
+    const int width = ReadInt(settings, setting::kSelectTilesClientWidth, list.width + 40);
+    const int height = ReadInt(settings, setting::kSelectTilesClientHeight, list.height + chrome);
     resize(std::clamp(width, 420, std::max(screen.width, 420)),
            std::clamp(height, 300, std::max(screen.height, 300)));
 }
@@ -243,10 +240,8 @@ void TfrmJChooseTileSets::LayOutLists() {
 
 void TfrmJChooseTileSets::done(int result) {
     Write(settings, setting::kSelectTilesStartup, chkShowAtStartup->isChecked());
-    settings.WriteInteger(setting::kSelectTilesClientWidth.section,
-                          setting::kSelectTilesClientWidth.key, width());
-    settings.WriteInteger(setting::kSelectTilesClientHeight.section,
-                          setting::kSelectTilesClientHeight.key, height());
+    Write(settings, setting::kSelectTilesClientWidth, width());
+    Write(settings, setting::kSelectTilesClientHeight, height());
     QDialog::done(result);
 }
 
