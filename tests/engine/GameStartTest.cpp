@@ -12,17 +12,7 @@
 namespace jw {
 namespace {
 
-std::vector<BoardPos> TurtleAnchors() {
-    Board board;
-    literal::BuildTurtles(board, 1);
-    std::vector<BoardPos> anchors;
-    for (const BoardPos& pos : board.OccupiedCells()) {
-        if (IsAnchor(board.At(pos.level, pos.column, pos.row))) {
-            anchors.push_back(pos);
-        }
-    }
-    return anchors;
-}
+using literal::TurtleAnchors;
 
 // Every anchor of the board as "level column row id", in scan order.
 std::vector<std::string> Tiles(const Board& board) {

@@ -15,17 +15,7 @@
 namespace jw {
 namespace {
 
-std::vector<BoardPos> TurtleAnchors() {
-    Board board;
-    literal::BuildTurtles(board, 1);
-    std::vector<BoardPos> anchors;
-    for (const BoardPos& pos : board.OccupiedCells()) {
-        if (IsAnchor(board.At(pos.level, pos.column, pos.row))) {
-            anchors.push_back(pos);
-        }
-    }
-    return anchors;
-}
+using literal::TurtleAnchors;
 
 // A second engine on the same data folder, as the program is at its next
 // start or for another player.

@@ -53,4 +53,16 @@ void BuildTurtles(Board& board, int turtles) {
     board.idCounter = 144 * turtles + 1;
 }
 
+std::vector<BoardPos> TurtleAnchors() {
+    Board board;
+    BuildTurtles(board, 1);
+    std::vector<BoardPos> anchors;
+    for (const BoardPos& pos : board.OccupiedCells()) {
+        if (IsAnchor(board.At(pos.level, pos.column, pos.row))) {
+            anchors.push_back(pos);
+        }
+    }
+    return anchors;
+}
+
 }  // namespace jw::literal

@@ -2,6 +2,8 @@
 // the 144-tile turtle of the "Standard" game and larger boards made of it.
 #pragma once
 
+#include <vector>
+
 #include "engine/Board.h"
 #include "engine/LayoutRules.h"
 
@@ -15,5 +17,9 @@ void PlaceTurtle(Board& board, int firstId = 1, int columnOffset = 0);
 // A cleared board holding `turtles` turtles (1 to 3) side by side, with ids
 // 1 .. 144 x turtles, counts set as the layout reader sets them.
 void BuildTurtles(Board& board, int turtles);
+
+// The anchors of one turtle, in the board's scan order: the tiles of a
+// layout to write as a test's built-in game.
+std::vector<BoardPos> TurtleAnchors();
 
 }  // namespace jw::literal
