@@ -123,6 +123,17 @@ std::optional<BoardPos> BoardGrid::TileAt(const Board& board, int x, int y, bool
     return std::nullopt;
 }
 
+std::vector<BoardPos> BoardGrid::TilesAt(const Board& board, int x, int y, bool editor) const {
+    std::vector<BoardPos> tiles;
+    for (int level = kTileLevels; level >= 1; --level) {
+        const std::optional<BoardPos> cell = HitTest(board, level, x, y, editor);
+        if (cell && board.At(cell->level, cell->column, cell->row) > 0) {
+            tiles.push_back(*cell);
+        }
+    }
+    return tiles;
+}
+
 bool BoardGrid::Fits(int width, int height, int screenWidth) const {
     const int spare = screenWidth >= 900 ? 1 : 0;
     return visibleColumns - spare >= width && visibleRows - spare >= height;

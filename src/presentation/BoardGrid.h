@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "engine/Board.h"
 #include "presentation/TileGeometry.h"
@@ -61,6 +62,9 @@ class BoardGrid {
     // The topmost tile under a point: probes levels 5 down to 1 and takes the
     // first whose cell holds a live tile.
     std::optional<BoardPos> TileAt(const Board& board, int x, int y, bool editor) const;
+    // Every live tile under a point, from the top level down (TileAt is the
+    // first of them).
+    std::vector<BoardPos> TilesAt(const Board& board, int x, int y, bool editor) const;
 
     // Whether a layout `width` x `height` cells fits: one spare column and
     // row are needed on screens 900 pixels wide or more.

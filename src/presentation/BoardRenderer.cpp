@@ -145,6 +145,10 @@ std::optional<BoardPos> BoardRenderer::TileAt(int x, int y) {
     return grid.TileAt(engine.board, x, y, Editing());
 }
 
+std::vector<BoardPos> BoardRenderer::TilesAt(int x, int y) const {
+    return grid.TilesAt(engine.board, x, y, Editing());
+}
+
 void BoardRenderer::RedrawBoard() {
     FullRedraw();
     Paint();

@@ -76,6 +76,8 @@ class BoardRenderer : public BoardPainter {
     bool FitLayout(bool automatic, bool recompute, bool tryToFit) override;
     void RestoreUserSize() override;
     std::optional<BoardPos> TileAt(int x, int y) override;
+    // Every tile under a window point, from the top down.
+    std::vector<BoardPos> TilesAt(int x, int y) const;
 
     // Background, then all tiles unless paused.
     void FullRedraw();

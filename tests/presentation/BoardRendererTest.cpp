@@ -92,6 +92,8 @@ TEST_F(BoardRendering, HitTestMovesToTheAnchorOnHalfOffsetAndStackedTiles) {
     EXPECT_EQ(renderer.TileAt(p.x, p.y), (BoardPos{2, 3, 3}));
     // Level 1 under the same point is the first tile, moved to its anchor.
     EXPECT_EQ(grid.HitTest(engine.board, 1, p.x, p.y, false), (BoardPos{1, 3, 3}));
+    // A click answers with every tile under the point, from the top down.
+    EXPECT_EQ(renderer.TilesAt(p.x, p.y), (std::vector<BoardPos>{{2, 3, 3}, {1, 3, 3}}));
     // Column edges: X[c] - L x D is the last pixel of column c - 1.
     EXPECT_EQ(grid.CellAt(1, grid.X(5) - D, 200)->column, 4);
     EXPECT_EQ(grid.CellAt(1, grid.X(5) - D + 1, 200)->column, 5);
@@ -99,6 +101,7 @@ TEST_F(BoardRendering, HitTestMovesToTheAnchorOnHalfOffsetAndStackedTiles) {
     EXPECT_EQ(grid.CellAt(1, grid.X(1) - D, 200), std::nullopt);
     p = centreOf(1, 20, 10);
     EXPECT_EQ(renderer.TileAt(p.x, p.y), std::nullopt);
+    EXPECT_TRUE(renderer.TilesAt(p.x, p.y).empty());
     // The layout editor uses the level below's offsets.
     p = centreOf(0, 6, 5);
     EXPECT_EQ(grid.HitTest(engine.board, 1, p.x, p.y, true), (BoardPos{1, 5, 4}));

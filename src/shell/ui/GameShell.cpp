@@ -467,21 +467,19 @@ void GameShell::MousePress(QMouseEvent* event) {
         hovered.reset();
     }
     bool revealed = false;
-    for (int level = kTileLevels; level >= 1; --level) {
-        const auto hit = renderer->Grid().HitTest(engine->board, level, x, y, false);
-        if (!hit || engine->board.At(hit->level, hit->column, hit->row) < 1) {
-            continue;
-        }
+    // From the top down: a peek may reveal a tile below the one clicked, and
+    // a click on a blocked tile falls through to a free one beneath.
+    for (const BoardPos& tile : renderer->TilesAt(x, y)) {
         if (peekPress) {
-            if (renderer->Peek(*hit)) {
+            if (renderer->Peek(tile)) {
                 revealed = true;
                 break;
             }
             continue;
         }
-        if (engine->IsTileFree(hit->level, hit->column, hit->row, false)) {
-            engine->PickTile(hit->level, hit->column, hit->row,
-                             engine->board.At(hit->level, hit->column, hit->row));
+        if (engine->IsTileFree(tile.level, tile.column, tile.row, false)) {
+            engine->PickTile(tile.level, tile.column, tile.row,
+                             engine->board.At(tile.level, tile.column, tile.row));
             AfterMove();
             break;
         }
