@@ -1,4 +1,5 @@
 #include "shell/ui/GameShell.h"
+#include "shell/ui/HelpWindow.h"
 
 #include <unistd.h>
 
@@ -180,6 +181,7 @@ GameShell::GameShell(std::string executableFolderIn)
     : executableFolder(std::move(executableFolderIn)) {}
 
 GameShell::~GameShell() {
+    UninstallHelp();  // the help reports through this shell's host
     if (engine) {
         engine->painter = nullptr;
     }
@@ -383,6 +385,7 @@ void GameShell::WireCommands() {
     w.SetHandler(CommandId::About, [this] { ShowAbout(); });
     w.onCloseRequest = [this] { return CloseRequest(); };
     WireLookCommands();
+    WireHelpCommands();
     w.onTimer = [this] { ClockTick(); };
     w.onKeyPress = [this](QKeyEvent* e) { return FullScreenKey(e); };
     RefreshMenus();

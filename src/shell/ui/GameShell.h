@@ -53,8 +53,7 @@ class GameShell : public QObject {
     bool WinAnimationActive() const;
     // The customize dialog's preview: `name` for `seconds` inside the input
     // filter, then the board redrawn and `done`.
-    void PreviewWinningAnimation(const std::string& name, int seconds,
-                                 std::function<void()> done);
+    void PreviewWinningAnimation(const std::string& name, int seconds, std::function<void()> done);
     const std::string& DataFolder() const { return config->DataFolder(); }
 
   private:
@@ -80,6 +79,9 @@ class GameShell : public QObject {
     void ChooseBackground();
     // Opens the tile-set chooser when "Select_Tiles_Startup" asks for it.
     void TileChooserAtStartup();
+
+    // The help window, context help and the web commands (GameShellHelp.cpp).
+    void WireHelpCommands();
 
     // Board input.
     void MousePress(QMouseEvent* event);
