@@ -1,4 +1,5 @@
 #include "shell/ui/GameShell.h"
+#include "shell/AboutText.h"
 #include "shell/ui/HelpWindow.h"
 
 #include <unistd.h>
@@ -610,12 +611,15 @@ bool GameShell::FullScreenKey(QKeyEvent* event) {
 }
 
 void GameShell::ShowAbout() {
-    const std::string version =
-        std::string(kProgramName) + " - Version " + kProgramVersion + " - " + kProgramDate;
+    QStringList lines{QString::fromUtf8(AboutVersionLine()), QString()};
+    for (const std::string& line : GraphicsPackLines(executableFolder)) {
+        lines << QString::fromUtf8(line);
+    }
     QMessageBox box(window.get());
     box.setWindowTitle(QString::fromUtf8(ReplaceCaptionPlaceholders("About [Program]")));
-    box.setText(QString::fromUtf8(version) + QStringLiteral("\n\nGraphics Pack not installed."));
+    box.setText(lines.join(QLatin1Char('\n')));
     box.setStandardButtons(QMessageBox::Ok);
+    box.setProperty("helpTopic", QStringLiteral("html/windows/about.htm"));
     box.exec();
 }
 

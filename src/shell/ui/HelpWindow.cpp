@@ -243,9 +243,9 @@ std::string TfrmJHelp::CurrentTopic() const {
 }
 
 void TfrmJHelp::SourceChanged(const QUrl& url) {
-    setWindowTitle(browser->documentTitle().isEmpty()
-                       ? QStringLiteral("Jadewind 2007 Help")
-                       : browser->documentTitle() + QStringLiteral(" - Jadewind 2007 Help"));
+    const QString help = QStringLiteral("Jadewind 2007 Help");
+    const QString title = browser->documentTitle();
+    setWindowTitle(title.isEmpty() || title == help ? help : title + QStringLiteral(" - ") + help);
     // The contents tree follows the page on show.
     const QString topic = QDir(QString::fromStdString(folder)).relativeFilePath(url.toLocalFile());
     for (QTreeWidgetItemIterator it(contents); *it != nullptr; ++it) {
