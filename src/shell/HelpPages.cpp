@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/Text.h"
+
 namespace jw {
 
 namespace {
@@ -13,13 +15,8 @@ std::string Lower(std::string text) {
     return text;
 }
 
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
+std::string TrimBlanks(std::string_view text) {
+    return std::string(Trim(text));
 }
 
 // Joins '/'-separated parts, folding "." and ".."; false when ".." climbs

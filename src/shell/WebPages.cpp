@@ -1,23 +1,12 @@
 #include "shell/WebPages.h"
 
+#include "platform/Text.h"
 #include "shell/HelpPages.h"
 
 namespace jw {
 
-namespace {
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-}  // namespace
-
 std::string WithWebScheme(const std::string& address) {
-    const std::string trimmed = Trimmed(address);
+    const std::string trimmed(Trim(address));
     if (trimmed.empty()) {
         return trimmed;
     }

@@ -3,6 +3,7 @@
 // forward, and the message when the help is missing.
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -106,6 +107,10 @@ TEST_F(HelpWindowTest, F1InAnyWindowOpensThePageItsWindowNames) {
     inner->setProperty("helpTopic", QStringLiteral("html/windows/game_number.htm"));
     QTest::keyClick(edit, Qt::Key_F1);
     EXPECT_EQ(Topic(), "html/windows/game_number.htm");
+    // So does the title bar's "?" button.
+    QEvent whatsThis(QEvent::EnterWhatsThisMode);
+    QApplication::sendEvent(&dialog, &whatsThis);
+    EXPECT_EQ(Topic(), "html/windows/players.htm");
     QWidget bare;
     EXPECT_EQ(HelpTopicFor(&bare), kHelpFrontPage);
     // A topic that is not a page gives the front page.

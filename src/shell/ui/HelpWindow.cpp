@@ -79,6 +79,14 @@ class HelpSystem : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         // F1 is the shortcut of "&Contents" in the main window: it is taken
         // here before any shortcut, so that every window gets its own page.
+        // The title bar's "?" button asks for the window's page too.
+        if (event->type() == QEvent::EnterWhatsThisMode) {
+            if (auto* widget = qobject_cast<QWidget*>(watched); widget != nullptr) {
+                Show(HelpTopicFor(widget));
+                return true;
+            }
+            return false;
+        }
         if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) {
             return false;
         }
