@@ -53,7 +53,8 @@ class GameShell : public QObject {
     bool WinAnimationActive() const;
     // The customize dialog's preview: `name` for `seconds` inside the input
     // filter, then the board redrawn and `done`.
-    void PreviewWinningAnimation(const std::string& name, int seconds, std::function<void()> done);
+    void PreviewWinningAnimation(const std::string& name, int seconds,
+                                 std::function<void()> done);
     const std::string& DataFolder() const { return config->DataFolder(); }
 
   private:
