@@ -2,7 +2,8 @@
 #   make run    install missing packages, build (Release), start the game
 #   make test   install missing packages, build, run the whole test suite
 #
-# Other targets: make build, make bench, make fuzz, make shots, make format, make clean.
+# Other targets: make build, make bench, make fuzz, make shots, make package (a .deb),
+# make format, make clean.
 # SANITIZE=1 builds with AddressSanitizer and UBSan in a separate folder;
 # WERROR=1 makes warnings errors.
 
@@ -22,7 +23,7 @@ ifeq ($(WERROR),1)
 CMAKE_FLAGS += -DJW_WERROR=ON
 endif
 
-.PHONY: run test build deps bench fuzz shots format clean
+.PHONY: run test build deps bench fuzz shots package format clean
 
 deps:
 	@./scripts/install-deps
@@ -50,6 +51,10 @@ bench: build
 
 shots: build
 	./scripts/take-screenshots $(BUILD_DIR)
+
+# The Debian package (CPack) in $(BUILD_DIR), e.g. build/jadewind_1.0.0_amd64.deb.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 fuzz: deps
 	./scripts/run-fuzz

@@ -6,7 +6,9 @@
 //   artgen --background-sheet FILE  write one PNG of every built-in background
 //   artgen --icon-sheet FILE        write one PNG of the window pictures (icons, pointers)
 //   artgen --verify OUTDIR          check a written folder (kinds, sizes, faces)
+//   artgen --desktop-icons DIR      write the program's icon as DIR/<N>x<N>/apps/jadewind.png
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -51,6 +53,18 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--icon-sheet" && args.size() == 2) {
         return artgen::WriteWindowPictureSheet(args[1], &error) ? 0 : Fail(error);
+    }
+    if (args[0] == "--desktop-icons" && args.size() == 2) {
+        // The sizes of the desktop's icon theme, from the picture the
+        // resource library holds.
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString folder = QStringLiteral("%1/%2x%2/apps").arg(args[1]).arg(size);
+            if (!QDir().mkpath(folder) ||
+                !artgen::DrawAppIcon(size).save(folder + QStringLiteral("/jadewind.png"))) {
+                return Fail(QStringLiteral("cannot write the icons into ") + folder);
+            }
+        }
+        return 0;
     }
     if (args[0] == "--contact-sheets" && args.size() == 2) {
         return artgen::WriteContactSheets(args[1], &error) ? 0 : Fail(error);

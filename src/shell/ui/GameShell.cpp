@@ -1,4 +1,6 @@
 #include "shell/ui/GameShell.h"
+#include "shell/AboutText.h"
+#include "shell/ui/HelpWindow.h"
 
 #include <unistd.h>
 
@@ -180,6 +182,7 @@ GameShell::GameShell(std::string executableFolderIn)
     : executableFolder(std::move(executableFolderIn)) {}
 
 GameShell::~GameShell() {
+    UninstallHelp();  // the help reports through this shell's host
     if (engine) {
         engine->painter = nullptr;
     }
@@ -383,6 +386,7 @@ void GameShell::WireCommands() {
     w.SetHandler(CommandId::About, [this] { ShowAbout(); });
     w.onCloseRequest = [this] { return CloseRequest(); };
     WireLookCommands();
+    WireHelpCommands();
     w.onTimer = [this] { ClockTick(); };
     w.onKeyPress = [this](QKeyEvent* e) { return FullScreenKey(e); };
     RefreshMenus();
@@ -607,12 +611,15 @@ bool GameShell::FullScreenKey(QKeyEvent* event) {
 }
 
 void GameShell::ShowAbout() {
-    const std::string version =
-        std::string(kProgramName) + " - Version " + kProgramVersion + " - " + kProgramDate;
+    QStringList lines{QString::fromUtf8(AboutVersionLine()), QString()};
+    for (const std::string& line : GraphicsPackLines(executableFolder)) {
+        lines << QString::fromUtf8(line);
+    }
     QMessageBox box(window.get());
     box.setWindowTitle(QString::fromUtf8(ReplaceCaptionPlaceholders("About [Program]")));
-    box.setText(QString::fromUtf8(version) + QStringLiteral("\n\nGraphics Pack not installed."));
+    box.setText(lines.join(QLatin1Char('\n')));
     box.setStandardButtons(QMessageBox::Ok);
+    box.setProperty("helpTopic", QStringLiteral("html/windows/about.htm"));
     box.exec();
 }
 

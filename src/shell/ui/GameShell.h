@@ -81,6 +81,9 @@ class GameShell : public QObject {
     // Opens the tile-set chooser when "Select_Tiles_Startup" asks for it.
     void TileChooserAtStartup();
 
+    // The help window, context help and the web commands (GameShellHelp.cpp).
+    void WireHelpCommands();
+
     // Board input.
     void MousePress(QMouseEvent* event);
     void MouseMove(QMouseEvent* event);
