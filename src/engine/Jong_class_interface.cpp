@@ -108,6 +108,8 @@ void TMahJong_interface::BookMove(std::int64_t points) {
     counters.rawScore += points;
     selection.Clear();
     play.faceUp.clear();
+    // The removed tiles leave the screen at once.
+    host.RefreshBoard();
     CountMatches(false);
     host.RefreshStatusBar();
     redoStack.Clear();

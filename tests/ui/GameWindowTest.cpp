@@ -11,8 +11,8 @@
 #include "engine/Scoring.h"
 #include "platform/Settings.h"
 #include "platform/TempFolder.h"
-#include "records/SettingsFile.h"
 #include "presentation/BoardRenderer.h"
+#include "records/SettingsFile.h"
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
@@ -76,6 +76,35 @@ class GameWindow : public ::testing::Test {
         return std::nullopt;
     }
 
+    // Moves the pointer over a tile's face and clicks it, as a hand would.
+    static void MoveAndClick(GameShell& shell, BoardPos pos) {
+        BoardView* view = shell.Window()->Board();
+        QTest::mouseMove(view, FaceCentre(shell, pos));
+        QTest::mouseClick(view, Qt::LeftButton, {}, FaceCentre(shell, pos));
+        QTest::mouseMove(view, FaceCentre(shell, pos) + QPoint(1, 1));
+    }
+
+    // The pixels where the window's picture differs from the renderer's
+    // picture of the engine's board, drawn afresh. The pointer is moved to
+    // a corner of the play area first, off every tile.
+    static int PixelsUnlikeTheBoard(GameShell& shell) {
+        BoardView* view = shell.Window()->Board();
+        QTest::mouseMove(view, QPoint(2, 2));
+        const QImage shown = view->Picture().copy();
+        shell.Renderer()->RedrawBoard();
+        const QImage fresh = view->Picture();
+        if (shown.size() != fresh.size()) {
+            return shown.width() * shown.height();
+        }
+        int unlike = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                unlike += shown.pixel(x, y) != fresh.pixel(x, y) ? 1 : 0;
+            }
+        }
+        return unlike;
+    }
+
     // The middle of a tile's face on the window.
     static QPoint FaceCentre(GameShell& shell, BoardPos pos) {
         const Point corner = shell.Renderer()->Grid().TilePosition(pos);
@@ -104,6 +133,55 @@ TEST_F(GameWindow, ClickingTwoMatchingFreeTilesRemovesThemAndScores) {
     EXPECT_LT(engine.board.At(pair->first.level, pair->first.column, pair->first.row), 0);
     EXPECT_LT(engine.board.At(pair->second.level, pair->second.column, pair->second.row), 0);
     EXPECT_GT(DisplayedScore(engine.counters), 0);
+}
+
+TEST_F(GameWindow, TheWindowAlwaysShowsTheBoardTheGameHolds) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    TfrmJMain& window = *shell->Window();
+
+    // A hinted pair, clicked by hand after the hint, with the pointer
+    // resting on a tile while the hint shows.
+    auto pair = FreePair(engine);
+    ASSERT_TRUE(pair.has_value());
+    QTest::mouseMove(window.Board(), FaceCentre(*shell, pair->first));
+    std::vector<BoardPos> hinted;
+    QTimer::singleShot(300, [&] {
+        for (int i = 0; i < engine.selection.Count(); ++i) {
+            hinted.push_back(engine.selection.Pos(i));
+        }
+    });
+    window.Action(CommandId::SuggestMove)->trigger();
+    ASSERT_EQ(hinted.size(), 2u);
+    MoveAndClick(*shell, hinted[0]);
+    MoveAndClick(*shell, hinted[1]);
+    ASSERT_EQ(engine.board.tilesLeft, 142);
+    EXPECT_EQ(PixelsUnlikeTheBoard(*shell), 0) << "after a hinted match";
+
+    // A pair found without a hint.
+    pair = FreePair(engine);
+    ASSERT_TRUE(pair.has_value());
+    MoveAndClick(*shell, pair->first);
+    MoveAndClick(*shell, pair->second);
+    ASSERT_EQ(engine.board.tilesLeft, 140);
+    EXPECT_EQ(PixelsUnlikeTheBoard(*shell), 0) << "after a plain match";
+
+    window.Action(CommandId::Undo)->trigger();
+    ASSERT_EQ(engine.board.tilesLeft, 142);
+    EXPECT_EQ(PixelsUnlikeTheBoard(*shell), 0) << "after undo";
+    window.Action(CommandId::Redo)->trigger();
+    ASSERT_EQ(engine.board.tilesLeft, 140);
+    EXPECT_EQ(PixelsUnlikeTheBoard(*shell), 0) << "after redo";
+
+    // A hint while a tile is selected, then the match.
+    pair = FreePair(engine);
+    ASSERT_TRUE(pair.has_value());
+    MoveAndClick(*shell, pair->first);
+    window.Action(CommandId::SuggestMove)->trigger();
+    MoveAndClick(*shell, pair->second);
+    ASSERT_EQ(engine.board.tilesLeft, 138);
+    EXPECT_EQ(PixelsUnlikeTheBoard(*shell), 0) << "after a hint with a tile selected";
 }
 
 TEST_F(GameWindow, APressOnACoveredTileGoesToTheFreeTileBeneathThePointer) {
@@ -205,9 +283,9 @@ TEST_F(GameWindow, ClosingWithAGameInProgressHoldsItAndTheNextStartResumesIt) {
         EXPECT_TRUE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"));
         // The bars' arrangement is stored with its version.
         EXPECT_TRUE(std::filesystem::exists(shell->DataFolder() + "tb_data.dat"));
-        EXPECT_EQ(SettingsFile(shell->DataFolder() + "cnfg.dat")
-                      .ReadString("Parameters", "TB_Vers", ""),
-                  "01");
+        EXPECT_EQ(
+            SettingsFile(shell->DataFolder() + "cnfg.dat").ReadString("Parameters", "TB_Vers", ""),
+            "01");
     }
     auto shell = StartShell();
     ASSERT_NE(shell, nullptr);
