@@ -11,11 +11,12 @@
 #include "engine/Scoring.h"
 #include "platform/Settings.h"
 #include "platform/TempFolder.h"
-#include "records/SettingsFile.h"
 #include "presentation/BoardRenderer.h"
+#include "records/SettingsFile.h"
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
+#include "ui/ChooseGame.h"
 
 namespace jw {
 namespace {
@@ -40,6 +41,7 @@ class GameWindow : public ::testing::Test {
         };
         host.noMoreMatchesAnswerer = [] { return NoMoreMatchesChoice::Close; };
         host.holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
+        test::AcceptOfferedGame(host);
         if (!shell->Start()) {
             return nullptr;
         }
@@ -205,9 +207,9 @@ TEST_F(GameWindow, ClosingWithAGameInProgressHoldsItAndTheNextStartResumesIt) {
         EXPECT_TRUE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"));
         // The bars' arrangement is stored with its version.
         EXPECT_TRUE(std::filesystem::exists(shell->DataFolder() + "tb_data.dat"));
-        EXPECT_EQ(SettingsFile(shell->DataFolder() + "cnfg.dat")
-                      .ReadString("Parameters", "TB_Vers", ""),
-                  "01");
+        EXPECT_EQ(
+            SettingsFile(shell->DataFolder() + "cnfg.dat").ReadString("Parameters", "TB_Vers", ""),
+            "01");
     }
     auto shell = StartShell();
     ASSERT_NE(shell, nullptr);

@@ -19,6 +19,7 @@
 #include "engine/SavedGames.h"
 #include "engine/Scoring.h"
 #include "engine/UndoRedo.h"
+#include "layouts/ui/J_Open_Game.h"
 #include "platform/SaveFile.h"
 #include "platform/SettingsDefaults.h"
 #include "platform/TextFile.h"
@@ -170,6 +171,10 @@ class ShellHooks : public EngineHooks {
     void RestartGame() override {
         shell.engine->Restart(true);
         shell.AfterMove();
+    }
+    void OpenGameDialog() override { shell.OpenGameCommand(); }
+    void RecordStartedGame(GameId id, const std::string& gameNumber) override {
+        shell.NoteStartedGame(id, gameNumber);
     }
 
   private:
@@ -383,6 +388,7 @@ void GameShell::WireCommands() {
     w.SetHandler(CommandId::About, [this] { ShowAbout(); });
     w.onCloseRequest = [this] { return CloseRequest(); };
     WireLookCommands();
+    WireChooseCommands();
     w.onTimer = [this] { ClockTick(); };
     w.onKeyPress = [this](QKeyEvent* e) { return FullScreenKey(e); };
     RefreshMenus();
@@ -409,9 +415,7 @@ void GameShell::FirstActivation() {
     const bool resumed = engine->ResumeHeldGame(engine->playerName);
     TileChooserAtStartup();
     if (!resumed && !engine->play.playing) {
-        // Until the game chooser exists, the last game chosen starts afresh.
-        const int last = Read(*settings, setting::kGame);
-        engine->StartGame(ReadMode::NewGame, last < 0 ? 0 : last, "", engine->playerName);
+        OpenGameCommand();
     }
     AfterMove();
 
