@@ -379,6 +379,10 @@ std::optional<NodePath> PathAtPosition(const std::vector<ChooserNode>& list, int
     return std::nullopt;
 }
 
+std::string RulesTopic(bool faceDown) {
+    return faceDown ? "html/rules/rules_memoryup.htm" : "html/rules/rules.htm";
+}
+
 std::string TilesText(int tiles) {
     if (tiles == 144) {
         return "144 Tiles - 1 Set";

@@ -134,6 +134,9 @@ int AbsolutePosition(const std::vector<ChooserNode>& list, const NodePath& path)
 // The path of the node at a pre-order position.
 std::optional<NodePath> PathAtPosition(const std::vector<ChooserNode>& list, int position);
 
+// The help page of the rules of a face-up or a face-down game.
+std::string RulesTopic(bool faceDown);
+
 // "144 Tiles - 1 Set", "288 Tiles - 2 Sets", else the count.
 std::string TilesText(int tiles);
 

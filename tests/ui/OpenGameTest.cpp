@@ -76,7 +76,7 @@ class OpenGame : public ::testing::Test {
 };
 
 TEST_F(OpenGame, FreshStartOffersTheFirstGameWithItsPreview) {
-    QString title, selected, tiles, chance;
+    QString title, selected, tiles, chance, rulesTopic;
     bool pictured = false;
     auto shell = Start([&](TfrmJOpenGame& dialog) {
         title = dialog.windowTitle();
@@ -88,6 +88,13 @@ TEST_F(OpenGame, FreshStartOffersTheFirstGameWithItsPreview) {
         chance = dialog.DescriptionValues()[3]->text();
         pictured = !dialog.PreviewPicture()->pixmap().isNull();
         Shot(dialog, "open-game-all-games");
+        // The rules of a face-down game are the Memory-Up rules.
+        ASSERT_TRUE(dialog.SelectText("Rectangle 40"));
+        auto* rules = dialog.findChild<QPushButton*>("btnRules");
+        ASSERT_NE(rules, nullptr);
+        rules->click();
+        rulesTopic = rules->property("helpTopic").toString();
+        ASSERT_TRUE(dialog.SelectText("Standard"));
         dialog.OkButton()->click();
     });
     ASSERT_NE(shell, nullptr);
@@ -97,6 +104,7 @@ TEST_F(OpenGame, FreshStartOffersTheFirstGameWithItsPreview) {
     EXPECT_EQ(tiles, "144 Tiles - 1 Set");
     EXPECT_EQ(chance, "High (1 in 3  -  33.3%)");
     EXPECT_TRUE(pictured);
+    EXPECT_EQ(rulesTopic, "html/rules/rules_memoryup.htm");
     EXPECT_TRUE(shell->Engine()->play.playing);
     EXPECT_EQ(shell->Engine()->gameId, 0);
     // The started game is among the recent ones.

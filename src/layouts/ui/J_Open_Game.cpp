@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -461,7 +462,7 @@ bool TfrmJOpenGame::SelectText(const QString& text) {
 void TfrmJOpenGame::ShowDescription(bool shown) {
     description->setVisible(shown);
     okButton->setEnabled(shown);
-    rulesButton->setEnabled(shown && static_cast<bool>(setup.help));
+    rulesButton->setEnabled(shown);
     statisticsButton->setEnabled(shown && static_cast<bool>(setup.statistics));
     statisticsAction->setEnabled(shown && static_cast<bool>(setup.statistics));
 }
@@ -552,9 +553,16 @@ void TfrmJOpenGame::Statistics() {
 }
 
 void TfrmJOpenGame::Rules() {
+    const std::string topic = RulesTopic(preview->FaceDown());
     if (setup.help) {
-        setup.help(preview->FaceDown() ? "html/rules/rules_memoryup.htm" : "html/rules/rules.htm");
+        setup.help(topic);
+        return;
     }
+    // Without a help of its own the button asks the program's help as F1
+    // does, with the rules page as the topic.
+    rulesButton->setProperty("helpTopic", QString::fromStdString(topic));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(rulesButton, &press);
 }
 
 void TfrmJOpenGame::FillPlayers() {

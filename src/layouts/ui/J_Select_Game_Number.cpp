@@ -80,22 +80,26 @@ TfrmJSelectGameNumber::TfrmJSelectGameNumber(Host& hostIn, SelectNumberSetup set
 
     auto* previousPage = new QWidget(pages);
     auto* previousLayout = new QVBoxLayout(previousPage);
-    previousLayout->addWidget(
-        new QLabel(QStringLiteral("  &Select a previous played game:"), previousPage));
+    auto* previousLabel =
+        new QLabel(QStringLiteral("  &Select a previous played game:"), previousPage);
+    previousLayout->addWidget(previousLabel);
     previousGrid = MakeGrid(
         previousPage, {QStringLiteral("Game number"), QStringLiteral("Game"), QStringLiteral("W/L"),
                        QStringLiteral("Date"), QStringLiteral("Player")});
+    previousLabel->setBuddy(previousGrid);
     previousLayout->addWidget(previousGrid, 1);
     pages->addTab(previousPage, QStringLiteral("&Previous games"));
 
     auto* lostPage = new QWidget(pages);
     auto* lostLayout = new QVBoxLayout(lostPage);
     auto* lostTop = new QHBoxLayout;
-    lostTop->addWidget(new QLabel(QStringLiteral("&Select a previous lost game:"), lostPage));
+    auto* lostLabel = new QLabel(QStringLiteral("&Select a previous lost game:"), lostPage);
+    lostTop->addWidget(lostLabel);
     lostGameBox = new QComboBox(lostPage);
     lostGameBox->setObjectName(QStringLiteral("cboLostGame"));
     lostGameBox->addItems(games);
     lostGameBox->setCurrentIndex(std::max(0, lostGameBox->findText(current)));
+    lostLabel->setBuddy(lostGameBox);
     lostTop->addWidget(lostGameBox, 1);
     lostLayout->addLayout(lostTop);
     lostGrid = MakeGrid(lostPage, {QStringLiteral("Game number"), QStringLiteral("W/L"),
@@ -148,6 +152,7 @@ void TfrmJSelectGameNumber::FillGrid(QTableWidget* grid, const std::vector<GameN
         }
     }
     grid->setSortingEnabled(true);
+    grid->resizeColumnsToContents();
 }
 
 void TfrmJSelectGameNumber::PageShown(int page) {
