@@ -8,7 +8,7 @@
 namespace jw {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual std::string ReadString(std::string_view section, std::string_view key,
                                    std::string_view defaultValue) const = 0;
@@ -17,6 +17,8 @@ public:
     virtual int ReadInteger(std::string_view section, std::string_view key,
                             int defaultValue) const = 0;
     virtual void WriteInteger(std::string_view section, std::string_view key, int value) = 0;
+    // Removes a whole section with its keys (a missing one is no error).
+    virtual void RemoveSection(std::string_view section) = 0;
 
     // A Y/N flag: exactly "Y" is yes, anything else no.
     bool ReadFlag(std::string_view section, std::string_view key, bool defaultValue) const {

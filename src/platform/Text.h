@@ -1,6 +1,7 @@
 // The two text helpers every reader of the program's files shares.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace jw {
@@ -12,5 +13,7 @@ std::string_view TrimRight(std::string_view text);
 
 // Whether two names are equal without regard to ASCII letter case.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+// The text with ASCII letters in lower case.
+std::string ToLowerAscii(std::string_view text);
 
 }  // namespace jw

@@ -77,6 +77,7 @@ class SettingsFile : public SettingsStore {
     bool DeleteKey(std::string_view section, std::string_view key) const;
     // Removes `section` with all its lines. Same return rule as DeleteKey.
     bool EraseSection(std::string_view section) const;
+    void RemoveSection(std::string_view section) override { EraseSection(section); }
 
     // The lines of `section` as "key=value", in file order, blanks trimmed.
     std::vector<std::string> ReadSectionValues(std::string_view section) const;

@@ -11,7 +11,7 @@
 namespace jw::test {
 
 class MemorySettings : public SettingsStore {
-public:
+  public:
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const override {
         const auto found = values.find(Key(section, key));
@@ -33,13 +33,17 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, int value) override {
         values[Key(section, key)] = std::to_string(value);
     }
+    void RemoveSection(std::string_view section) override {
+        const std::string prefix = Key(section, "");
+        std::erase_if(values, [&](const auto& entry) { return entry.first.rfind(prefix, 0) == 0; });
+    }
     bool Has(std::string_view section, std::string_view key) const {
         return values.count(Key(section, key)) != 0;
     }
 
     std::map<std::string, std::string> values;  // "section\nkey" in lower case
 
-private:
+  private:
     static std::string Key(std::string_view section, std::string_view key) {
         std::string out = std::string(section) + "\n" + std::string(key);
         for (char& c : out) {

@@ -28,6 +28,7 @@
 #include "shell/ui/QtBoardWindow.h"
 #include "shell/ui/QtHost.h"
 #include "shell/ui/WinAnimation.h"
+#include "ui/ChooseGame.h"
 
 namespace jw {
 namespace {
@@ -137,6 +138,7 @@ TEST_F(ShellWin, ClosingDuringTheAnimationEndsItAndThenTheWindow) {
     host.answerer = [](MessageKind, const std::string&, MessageButtons) {
         return MessageAnswer::Ok;
     };
+    test::AcceptOfferedGame(shell->GetHost());
     ASSERT_TRUE(shell->Start());
     host.soundPlayer = [&sounds](const std::string& name) { sounds.push_back(name); };
     QTest::qWait(200);
@@ -165,6 +167,7 @@ TEST_F(ShellWin, ClosingDuringTheAnimationEndsItAndThenTheWindow) {
 
 TEST_F(ShellWin, AKeyEndsTheAnimationAndTheBoardKeepsItsStamps) {
     auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
+    test::AcceptOfferedGame(shell->GetHost());
     ASSERT_TRUE(shell->Start());
     QTest::qWait(200);
     TMahJong_interface& engine = *shell->Engine();

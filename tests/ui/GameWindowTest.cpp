@@ -16,6 +16,7 @@
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
+#include "ui/ChooseGame.h"
 
 namespace jw {
 namespace {
@@ -40,6 +41,7 @@ class GameWindow : public ::testing::Test {
         };
         host.noMoreMatchesAnswerer = [] { return NoMoreMatchesChoice::Close; };
         host.holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
+        test::AcceptOfferedGame(host);
         if (!shell->Start()) {
             return nullptr;
         }

@@ -21,6 +21,7 @@
 #include "shell/CommandTable.h"
 #include "shell/HelpPages.h"
 #include "shell/ui/GameShell.h"
+#include "ui/ChooseGame.h"
 #include "shell/ui/HelpWindow.h"
 #include "shell/ui/J_Main.h"
 
@@ -43,6 +44,7 @@ class HelpWindowTest : public ::testing::Test {
             asked.push_back(text);
             return MessageAnswer::Ok;
         };
+        test::AcceptOfferedGame(shell->GetHost());
         if (!shell->Start()) {
             return nullptr;
         }

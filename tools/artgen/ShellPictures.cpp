@@ -179,7 +179,7 @@ bool WriteWindowPictures(ResourceWriter& writer) {
     return WriteCommandIcons(writer) && WritePointers(writer) &&
            writer.Jpeg("SPLASH", DrawSplash()) && writer.Icon("ABOUT", DrawAboutPicture()) &&
            writer.Icon("HOLD_AND_EXIT", DrawHoldPicture()) &&
-           writer.Icon("APP_ICON", DrawAppIcon(kAppIconSize));
+           writer.Icon("APP_ICON", DrawAppIcon(kAppIconSize)) && WriteChooserPictures(writer);
 }
 
 }  // namespace artgen

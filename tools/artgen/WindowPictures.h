@@ -29,6 +29,9 @@ QImage DrawHoldPicture();
 // stored at kAppIconSize as ICON/APP_ICON for the desktop entry.
 QImage DrawAppIcon(int size);
 
+// Writes the node pictures and the left-bar buttons of the open-game dialog.
+bool WriteChooserPictures(ResourceWriter& writer);
+
 // Writes every window picture.
 bool WriteWindowPictures(ResourceWriter& writer);
 

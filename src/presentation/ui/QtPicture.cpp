@@ -1,6 +1,19 @@
 #include "presentation/ui/QtPicture.h"
 
+#include "platform/ResourceStore.h"
+
 namespace jw {
+
+QImage LibraryPicture(const ResourceStore& resources, const char* kind, const char* name) {
+    const auto bytes = resources.Find(kind, name);
+    if (!bytes) {
+        return {};
+    }
+    QImage image;
+    image.loadFromData(reinterpret_cast<const uchar*>(bytes->data()),
+                       static_cast<int>(bytes->size()));
+    return image;
+}
 
 QImage WrapImage(const Image& picture) {
     if (picture.Empty()) {

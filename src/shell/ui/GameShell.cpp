@@ -21,6 +21,7 @@
 #include "engine/SavedGames.h"
 #include "engine/Scoring.h"
 #include "engine/UndoRedo.h"
+#include "layouts/ui/J_Open_Game.h"
 #include "platform/SaveFile.h"
 #include "platform/SettingsDefaults.h"
 #include "platform/TextFile.h"
@@ -172,6 +173,10 @@ class ShellHooks : public EngineHooks {
     void RestartGame() override {
         shell.engine->Restart(true);
         shell.AfterMove();
+    }
+    void OpenGameDialog() override { shell.OpenGameCommand(); }
+    void RecordStartedGame(GameId id, const std::string& gameNumber) override {
+        shell.NoteStartedGame(id, gameNumber);
     }
 
   private:
@@ -387,6 +392,7 @@ void GameShell::WireCommands() {
     w.onCloseRequest = [this] { return CloseRequest(); };
     WireLookCommands();
     WireHelpCommands();
+    WireChooseCommands();
     w.onTimer = [this] { ClockTick(); };
     w.onKeyPress = [this](QKeyEvent* e) { return FullScreenKey(e); };
     RefreshMenus();
@@ -413,9 +419,7 @@ void GameShell::FirstActivation() {
     const bool resumed = engine->ResumeHeldGame(engine->playerName);
     TileChooserAtStartup();
     if (!resumed && !engine->play.playing) {
-        // Until the game chooser exists, the last game chosen starts afresh.
-        const int last = Read(*settings, setting::kGame);
-        engine->StartGame(ReadMode::NewGame, last < 0 ? 0 : last, "", engine->playerName);
+        OpenGameCommand();
     }
     AfterMove();
 

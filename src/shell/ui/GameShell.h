@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/CellCode.h"
+#include "engine/GameCatalog.h"
 #include "records/C_App_Config.h"
 #include "records/SettingsFile.h"
 #include "shell/ui/QtHost.h"
@@ -32,6 +33,8 @@ class QtBoardWindow;
 class ResourceLibrary;
 class TMahJong_interface;
 class TfrmJMain;
+class TfrmJOpenGame;
+struct GameNumberRow;
 class WinAnimation;
 
 class GameShell : public QObject {
@@ -53,9 +56,15 @@ class GameShell : public QObject {
     bool WinAnimationActive() const;
     // The customize dialog's preview: `name` for `seconds` inside the input
     // filter, then the board redrawn and `done`.
-    void PreviewWinningAnimation(const std::string& name, int seconds,
-                                 std::function<void()> done);
+    void PreviewWinningAnimation(const std::string& name, int seconds, std::function<void()> done);
     const std::string& DataFolder() const { return config->DataFolder(); }
+
+    // The open-game dialog, made on first use and kept for the run.
+    TfrmJOpenGame& OpenGameDialog();
+    // The rows of the game-number dialog's previous-games and lost-games
+    // pages, from the statistics log; empty pages until they are set.
+    std::function<std::vector<GameNumberRow>()> previousGameRows;
+    std::function<std::vector<GameNumberRow>(const std::string& game)> lostGameRows;
 
   private:
     bool OpenLibrary();
@@ -83,6 +92,12 @@ class GameShell : public QObject {
 
     // The help window, context help and the web commands (GameShellHelp.cpp).
     void WireHelpCommands();
+    // Choosing a game (GameShellChoose.cpp): the open-game dialog, the
+    // game-number dialog and the lists fed by every started game.
+    void WireChooseCommands();
+    void OpenGameCommand();
+    void SelectGameNumber();
+    void NoteStartedGame(GameId id, const std::string& gameNumber);
 
     // Board input.
     void MousePress(QMouseEvent* event);
@@ -123,6 +138,8 @@ class GameShell : public QObject {
     std::unique_ptr<SoundPlayer> soundPlayer;
     std::unique_ptr<ShellHooks> hooks;
     std::unique_ptr<WinAnimation> winAnimation;
+    std::unique_ptr<TfrmJOpenGame> openGame;
+    bool typedNumberStart = false;  // the game starting was chosen by its number
     std::optional<BoardPos> hovered;
     QRect windowedGeometry;  // the window's place before full-screen mode
     int lastLayoutWidth = -1;

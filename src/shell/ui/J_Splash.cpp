@@ -15,17 +15,6 @@ constexpr int kSplashWidth = 404;
 constexpr int kSplashHeight = 256;
 }  // namespace
 
-QImage LibraryPicture(const ResourceStore& resources, const char* kind, const char* name) {
-    const auto bytes = resources.Find(kind, name);
-    if (!bytes) {
-        return {};
-    }
-    QImage image;
-    image.loadFromData(reinterpret_cast<const uchar*>(bytes->data()),
-                       static_cast<int>(bytes->size()));
-    return image;
-}
-
 TfrmJSplashForm::TfrmJSplashForm(const ResourceStore& resources)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmJSplashForm"));

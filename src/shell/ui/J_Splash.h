@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "presentation/ui/QtPicture.h"
+
 namespace jw {
 
 class ResourceStore;
@@ -21,9 +23,5 @@ class TfrmJSplashForm : public QWidget {
   private:
     QImage picture;
 };
-
-// Reads a picture of the library by kind and name through Qt's decoders;
-// a null image when it is missing or unreadable.
-QImage LibraryPicture(const ResourceStore& resources, const char* kind, const char* name);
 
 }  // namespace jw

@@ -12,6 +12,9 @@ class QWidget;
 
 namespace jw {
 
+class TfrmJOpenGame;
+class TfrmJSelectGameNumber;
+
 class QtHost : public Host {
   public:
     QtHost();
@@ -58,6 +61,11 @@ class QtHost : public Host {
     // Answers the engine's own windows instead of the player when set.
     std::function<NoMoreMatchesChoice()> noMoreMatchesAnswerer;
     std::function<HoldAndExitChoice()> holdAndExitAnswerer;
+    // Answer the open-game and game-number dialogs instead of the player when
+    // set: the dialog is shown without a loop of its own and handed over,
+    // ready; what the answerer leaves open is cancelled.
+    std::function<void(TfrmJOpenGame&)> openGameAnswerer;
+    std::function<void(TfrmJSelectGameNumber&)> gameNumberAnswerer;
 
   private:
     QWidget* owner = nullptr;
