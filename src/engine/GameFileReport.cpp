@@ -173,6 +173,15 @@ void WriteRecords(std::ostream& out, const std::string& title,
 
 }  // namespace
 
+bool IsGameFileText(const std::string& fileText) {
+    const std::optional<std::vector<std::string>> plain = PlainLayoutLines(fileText);
+    if (!plain) {
+        return false;
+    }
+    const std::string kind(Trim(HeaderText((*plain)[kHeaderLine], {1, 1})));
+    return KindName(kind) != "unknown";
+}
+
 std::optional<std::string> GameFileReport(const std::string& fileText) {
     const std::optional<std::vector<std::string>> plain = PlainLayoutLines(fileText);
     if (!plain) {

@@ -15,4 +15,10 @@ namespace jw {
 // text has fewer lines than a game file needs.
 std::optional<std::string> GameFileReport(const std::string& fileText);
 
+// Whether the text is a file of one of the kinds this program writes (a
+// custom layout, a saved game, the held game or a bookmark): enough lines,
+// and a known kind in the header. Any other file, a picture for instance,
+// is not.
+bool IsGameFileText(const std::string& fileText);
+
 }  // namespace jw

@@ -16,4 +16,8 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // The text with ASCII letters in lower case.
 std::string ToLowerAscii(std::string_view text);
 
+// The text with every control character but the line feed and the tab
+// written as "\xNN", so that bytes from a file cannot steer a terminal.
+std::string EscapeControlCharacters(std::string_view text);
+
 }  // namespace jw

@@ -64,6 +64,7 @@ TEST_F(GameFileReportTest, ShowsTheHeaderTheBoardAndBothLists) {
 
 TEST_F(GameFileReportTest, DamagedFilesAreShownNotTrusted) {
     EXPECT_FALSE(GameFileReport(std::string(10, '\n')));
+    EXPECT_FALSE(IsGameFileText(std::string(10, '\n')));
     std::vector<std::string> plain = {
         "02",
         std::string(377, 'z'),
@@ -95,6 +96,23 @@ TEST_F(GameFileReportTest, DamagedFilesAreShownNotTrusted) {
     EXPECT_TRUE(Has(*report, "  1 match [0100x003100x?], score ? -> ?")) << *report;
     EXPECT_TRUE(Has(*report, "  2 unknown kind \"09\", score ? -> ?"));
     EXPECT_TRUE(Has(*report, "redo records: 0"));
+}
+
+TEST_F(GameFileReportTest, OnlyTheProgramsOwnKindsOfFileAreGameFiles) {
+    engine.board.PlaceTile(1, 1, 1, 1);
+    engine.board.PlaceTile(1, 5, 1, 2);
+    BeginOnBoard(2);
+    const std::string file = folder / "game.mjg";
+    ASSERT_TRUE(WriteLayoutFile(engine, LayoutFileKind::SavedGame, file));
+    const std::string saved = *ReadFileBytes(file, kMaxLayoutFileBytes);
+    EXPECT_TRUE(IsGameFileText(saved));
+
+    // Many lines of bytes that are no game file: a picture, say.
+    std::string picture;
+    for (int line = 0; line < 40; ++line) {
+        picture += "\x89PNG\x1b[2J\x07 garbage " + std::to_string(line) + "\r\n";
+    }
+    EXPECT_FALSE(IsGameFileText(picture));
 }
 
 }  // namespace

@@ -81,7 +81,10 @@ std::string Parse(const Args& args, AnimateOptions& options) {
             if (!(in >> number) || in.peek() != EOF || number < 0 ||
                 (arg != "--seed" && number > 16384) ||
                 ((arg == "--width" || arg == "--height") && number < 1)) {
-                return arg + " takes a number in range";
+                return arg + (arg == "--seed" ? " takes a whole number, 0 or more"
+                              : arg == "--width" || arg == "--height"
+                                  ? " takes a number from 1 to 16384"
+                                  : " takes a number from 0 to 16384");
             }
             (arg == "--seconds"  ? options.seconds
              : arg == "--width"  ? options.width

@@ -19,12 +19,11 @@ int RunDeal(const Args& args) {
     if (args.size() != 2) {
         return UsageError("deal takes a game id or layout file and a game number");
     }
-    const TypedNumber number = ReadTypedGameNumber(args[1]);
-    if (number.status == TypedNumberStatus::NotDigits) {
-        return UsageError(std::string(kNumbersOnlyMessage));
+    const std::optional<std::string> number = ToolGameNumber(args[1]);
+    if (!number) {
+        return 2;
     }
-    const std::string digits =
-        number.status == TypedNumberStatus::Valid ? number.number : NormalizeGameNumber("");
+    const std::string& digits = *number;
     ToolHost host;
     auto engine = std::make_unique<TMahJong_Base>(host);
     if (!LoadGameLayout(args[0], *engine, host)) {

@@ -11,6 +11,7 @@
 // tiles before --select picks tiles;
 // "--select match" picks the first group of free tiles that match.
 #include <iostream>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -44,6 +45,9 @@ struct RenderOptions {
     std::string out;
     std::optional<BackgroundChoice> background;
 };
+
+// The largest picture side the command draws.
+constexpr int kMaxSide = 16384;
 
 std::optional<int> Number(const std::string& text) {
     try {
@@ -86,10 +90,14 @@ std::string Parse(const Args& args, RenderOptions& options) {
                 return "--size takes one of the letters X T S C B P M N, or auto";
             }
         } else if (arg == "--width" || arg == "--height" || arg == "--set" || arg == "--remove") {
+            const bool sideLength = arg == "--width" || arg == "--height";
+            const int least = arg == "--remove" ? 0 : 1;
+            const int most = sideLength ? kMaxSide : std::numeric_limits<int>::max();
             const std::optional<int> value = Number(args[++i]);
-            if (!value || *value < (arg == "--remove" ? 0 : 1) ||
-                ((arg == "--width" || arg == "--height") && *value > 16384)) {
-                return arg + " takes a number in range";
+            if (!value || *value < least || *value > most) {
+                return arg + (sideLength   ? " takes a number of pixels from 1 to 16384"
+                              : least == 0 ? " takes a whole number, 0 or more"
+                                           : " takes a whole number, 1 or more");
             }
             (arg == "--width"    ? options.width
              : arg == "--height" ? options.height
@@ -172,12 +180,11 @@ int RunRender(const Args& args) {
     if (const std::string error = Parse(args, options); !error.empty()) {
         return UsageError(error);
     }
-    const TypedNumber number = ReadTypedGameNumber(options.number);
-    if (number.status == TypedNumberStatus::NotDigits) {
-        return UsageError(std::string(kNumbersOnlyMessage));
+    const std::optional<std::string> number = ToolGameNumber(options.number);
+    if (!number) {
+        return 2;
     }
-    const std::string digits =
-        number.status == TypedNumberStatus::Valid ? number.number : NormalizeGameNumber("");
+    const std::string& digits = *number;
 
     ToolHost host;
     auto engine = std::make_unique<TMahJong_interface>(host);
@@ -222,7 +229,14 @@ int RunRender(const Args& args) {
     renderer.SetArea({options.width, options.height, 0, 0, false});
     const int set = options.set > 0 ? options.set : DefaultTileSetFor(engine->scoreType);
     const bool automatic = options.size == 'A';
-    if (!renderer.LoadTileSet(set, automatic ? 'X' : options.size)) {
+    // A set that cannot be loaded is an error here, not a reason to fall
+    // back to the default set as the game does.
+    const std::size_t reported = host.messages.size();
+    if (!renderer.LoadTileSet(set, automatic ? 'X' : options.size) ||
+        host.messages.size() != reported) {
+        std::cerr << "jadewind-tool: tile set " << set
+                  << " cannot be loaded: there is no such set, or its pictures are missing or "
+                     "damaged\n";
         return 1;
     }
     // "auto": the largest size at which the layout fits, as the game picks it.
@@ -239,11 +253,13 @@ int RunRender(const Args& args) {
     return 0;
 }
 
-const Registrar kRender{{"render",
-                         "GAMEID|FILE NUMBER --size L --width W --height H [--set N] [--select "
-                         "L,C,R]...",
-                         "draw a dealt board to a PNG (also --remove K, --editor, --out FILE.png)",
-                         RunRender}};
+const Registrar kRender{
+    {"render",
+     "GAMEID|FILE NUMBER --size L --width W --height H --out FILE.png [--set N] [--select "
+     "L,C,R]...",
+     "draw a dealt board to a PNG; L is a size letter X T S C B P M N or auto (also --remove K, "
+     "--select match, --editor, --background B)",
+     RunRender}};
 
 }  // namespace
 }  // namespace jw::tool

@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "engine/GameFileReport.h"
 #include "engine/LayoutFile.h"
+#include "platform/Text.h"
 #include "platform/TextFile.h"
 
 namespace jw::tool {
@@ -20,17 +21,17 @@ int Run(const Args& args) {
         return 1;
     }
     const std::optional<std::string> report = GameFileReport(*text);
-    if (!report) {
-        std::cerr << "jadewind-tool: " << args[0] << " is not a game file (fewer than "
-                  << kLayoutFileMinLines << " lines)\n";
+    if (!report || !IsGameFileText(*text)) {
+        std::cerr << "jadewind-tool: " << EscapeControlCharacters(args[0])
+                  << " is not a saved game, held game, bookmark or layout file\n";
         return 1;
     }
-    std::cout << *report;
+    std::cout << EscapeControlCharacters(*report);
     return std::cout ? 0 : 1;
 }
 
 const Registrar kReplay{
-    {"replay", "FILE", "show what a saved game, held game or bookmark file holds", Run}};
+    {"replay", "FILE", "show what a saved game, held game, bookmark or layout file holds", Run}};
 
 }  // namespace
 }  // namespace jw::tool

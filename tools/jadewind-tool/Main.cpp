@@ -14,8 +14,9 @@ std::vector<Command>& Registry() {
 
 const std::vector<Command>& AllCommands() {
     auto& commands = Registry();
-    std::stable_sort(commands.begin(), commands.end(),
-                     [](const Command& a, const Command& b) { return std::string(a.name) < b.name; });
+    std::stable_sort(commands.begin(), commands.end(), [](const Command& a, const Command& b) {
+        return std::string(a.name) < b.name;
+    });
     return commands;
 }
 
