@@ -186,6 +186,35 @@ TEST_F(GameWindow, TheWindowAlwaysShowsTheBoardTheGameHolds) {
     EXPECT_EQ(PixelsUnlikeTheBoard(*shell), 0) << "after a hint with a tile selected";
 }
 
+TEST_F(GameWindow, QuitGameClearsTheFiguresAndANewGameTheTileValue) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    TfrmJMain& window = *shell->Window();
+    const auto pair = FreePair(engine);
+    ASSERT_TRUE(pair.has_value());
+    MoveAndClick(*shell, pair->first);
+    MoveAndClick(*shell, pair->second);
+    ASSERT_EQ(window.StatusPanel(2), "Tiles: 142");
+    // The pointer rests on a tile: its value shows.
+    const auto next = FreePair(engine);
+    ASSERT_TRUE(next.has_value());
+    QTest::mouseMove(window.Board(), FaceCentre(*shell, next->first));
+    ASSERT_NE(window.StatusPanel(4), "Tile Value:");
+
+    window.Action(CommandId::New)->trigger();
+    ASSERT_TRUE(engine.play.playing);
+    EXPECT_EQ(window.StatusPanel(4), "Tile Value:");
+    EXPECT_EQ(window.StatusPanel(2), "Tiles: 144");
+
+    window.Action(CommandId::QuitGame)->trigger();
+    ASSERT_FALSE(engine.play.playing);
+    EXPECT_EQ(window.StatusPanel(0), "Score:");
+    EXPECT_EQ(window.StatusPanel(1), "Time: 0:00:00");
+    EXPECT_EQ(window.StatusPanel(2), "Tiles:");
+    EXPECT_EQ(window.StatusPanel(3), "Matches:");
+}
+
 TEST_F(GameWindow, APressOnACoveredTileGoesToTheFreeTileBeneathThePointer) {
     auto shell = StartShell();
     ASSERT_NE(shell, nullptr);

@@ -1,6 +1,4 @@
 #include "shell/ui/GameShell.h"
-#include "shell/AboutText.h"
-#include "shell/ui/HelpWindow.h"
 
 #include <unistd.h>
 
@@ -31,10 +29,13 @@
 #include "presentation/ResourceLibrary.h"
 #include "presentation/ui/SoundPlayer.h"
 #include "records/Advice.h"
+#include "shell/AboutText.h"
 #include "shell/CommandTable.h"
 #include "shell/FavoritesMenu.h"
+#include "shell/StatusTexts.h"
 #include "shell/WindowSettings.h"
 #include "shell/ui/BoardView.h"
+#include "shell/ui/HelpWindow.h"
 #include "shell/ui/InputHook.h"
 #include "shell/ui/J_Main.h"
 #include "shell/ui/J_Splash.h"
@@ -518,7 +519,7 @@ void GameShell::MouseMove(QMouseEvent* event) {
         hovered.reset();
     }
     if (!under) {
-        window->SetStatusPanel(4, "Tile Value:");
+        window->SetStatusPanel(4, TileValueText(std::nullopt));
         return;
     }
     if (engine->IsTileFree(under->level, under->column, under->row, false)) {
@@ -528,7 +529,7 @@ void GameShell::MouseMove(QMouseEvent* event) {
     const CellCode code = engine->board.At(under->level, under->column, under->row);
     const int value = TileValue(engine->MatchGroupOfTile(code), engine->rules.faceDown != 0,
                                 engine->scoreType, host);
-    window->SetStatusPanel(4, "Tile Value: " + std::to_string(value));
+    window->SetStatusPanel(4, TileValueText(value));
 }
 
 void GameShell::MouseRelease(QMouseEvent*) {
@@ -544,6 +545,13 @@ void GameShell::QuitGame() {
     engine->QuitGame();
     renderer->RedrawBoard();
     AfterMove();
+    if (!engine->play.playing) {
+        // The board is cleared: so are the figures of the game that was on it.
+        const auto texts = ClearedStatusTexts(engine->playerName);
+        for (int panel = 0; panel < kStatusPanels; ++panel) {
+            window->SetStatusPanel(panel, texts[static_cast<std::size_t>(panel)]);
+        }
+    }
 }
 
 void GameShell::TogglePause() {
@@ -634,17 +642,21 @@ void GameShell::AfterMove() {
 }
 
 void GameShell::RefreshStatus() {
-    TfrmJMain& w = *window;
-    const bool playing = engine->play.playing;
-    if (playing) {
-        w.SetStatusPanel(0, "Score: " + std::to_string(DisplayedScore(engine->counters)));
-        w.SetStatusPanel(2, "Tiles: " + std::to_string(engine->board.tilesLeft));
-        w.SetStatusPanel(3, "Matches: " + std::to_string(engine->finder.Available()));
+    StatusFigures figures;
+    figures.playing = engine->play.playing;
+    figures.score = DisplayedScore(engine->counters);
+    figures.clock = engine->clock.Text();
+    figures.tilesLeft = engine->board.tilesLeft;
+    figures.matches = engine->finder.Available();
+    figures.player = engine->playerName;
+    const auto texts = StatusPanelTexts(figures);
+    for (int panel = 0; panel < kStatusPanels; ++panel) {
+        // The running clock shows itself every second.
+        const bool clockPanel = panel == 1 && engine->clock.Running();
+        if (texts[static_cast<std::size_t>(panel)] && !clockPanel) {
+            window->SetStatusPanel(panel, *texts[static_cast<std::size_t>(panel)]);
+        }
     }
-    if (!engine->clock.Running()) {
-        w.SetStatusPanel(1, playing ? "Time: " + engine->clock.Text() : "Time: 0:00:00");
-    }
-    w.SetStatusPanel(5, engine->playerName);
 }
 
 void GameShell::RefreshMenus() {

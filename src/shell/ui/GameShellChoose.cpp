@@ -14,6 +14,7 @@
 #include "presentation/ResourceLibrary.h"
 #include "records/GameLists.h"
 #include "shell/CommandTable.h"
+#include "shell/StatusTexts.h"
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
@@ -118,6 +119,8 @@ void GameShell::SelectGameNumber() {
 }
 
 void GameShell::NoteStartedGame(GameId id, const std::string& gameNumber) {
+    // Nothing of the previous game's board is under the pointer any more.
+    window->SetStatusPanel(4, TileValueText(std::nullopt));
     AddRecentGame(*settings, id);
     if (typedNumberStart) {
         AddGameNumber(*settings, gameNumber);

@@ -290,6 +290,13 @@ void TfrmJMain::SetStatusPanel(int panel, const std::string& text) {
     }
 }
 
+std::string TfrmJMain::StatusPanel(int panel) const {
+    if (panel < 0 || panel >= static_cast<int>(panels.size())) {
+        return {};
+    }
+    return panels[static_cast<std::size_t>(panel)]->text().toStdString();
+}
+
 void TfrmJMain::SetHandler(CommandId id, std::function<void()> handler) {
     handlers[id] = std::move(handler);
     SetCommandEnabled(id, static_cast<bool>(handlers[id]));

@@ -70,6 +70,8 @@ class TfrmJMain : public QMainWindow {
 
     void SetStatusTexts(const StatusTexts& texts);
     void SetStatusPanel(int panel, const std::string& text);
+    // The text a status panel shows (empty for a panel that does not exist).
+    std::string StatusPanel(int panel) const;
 
     // The play-area pop-up menu at a global position.
     void ShowPlayAreaMenu(const QPoint& globalPos);
