@@ -50,6 +50,21 @@ std::string FolderOf(std::string_view path) {
     return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
 }
 
+std::string WithSavedGameExtension(std::string_view path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    // A leading dot names a hidden file, not an extension.
+    if (dot != std::string_view::npos && dot > 0 && dot + 1 < name.size()) {
+        return std::string(path);
+    }
+    std::string withExtension(path);
+    if (!withExtension.empty() && withExtension.back() == '.') {
+        withExtension.pop_back();
+    }
+    return withExtension + std::string(kSavedGameExtension);
+}
+
 bool TMahJong_interface::WriteGameFile(LayoutFileKind kind, const std::string& fileName) {
     elapsedSeconds = clock.ElapsedSeconds();
     return WriteLayoutFile(*this, kind, fileName);
@@ -62,26 +77,27 @@ bool TMahJong_interface::SaveGame() {
     FileDialogRequest request = GameFileDialog(*this, kSaveGameTitle);
     request.fileName = saveFileName.empty() ? gameName : saveFileName;
     for (;;) {
-        const std::optional<std::string> chosen = host.ChooseFileToSave(request);
-        if (!chosen || chosen->empty()) {
+        const std::optional<std::string> typed = host.ChooseFileToSave(request);
+        if (!typed || typed->empty()) {
             return false;
         }
-        RememberFolder(*this, *chosen);
+        const std::string chosen = WithSavedGameExtension(*typed);
+        RememberFolder(*this, chosen);
         std::error_code error;
-        if (std::filesystem::exists(*chosen, error)) {
+        if (std::filesystem::exists(chosen, error)) {
             const MessageAnswer answer = host.ShowMessage(
-                MessageKind::Warning, ReplaceFileQuestion(*chosen), MessageButtons::YesNoCancel);
+                MessageKind::Warning, ReplaceFileQuestion(chosen), MessageButtons::YesNoCancel);
             if (answer == MessageAnswer::No) {
-                request.folder = FolderOf(*chosen);
-                request.fileName = *chosen;
+                request.folder = FolderOf(chosen);
+                request.fileName = chosen;
                 continue;
             }
             if (answer != MessageAnswer::Yes) {
                 return false;
             }
         }
-        saveFileName = *chosen;
-        return WriteGameFile(LayoutFileKind::SavedGame, *chosen);
+        saveFileName = chosen;
+        return WriteGameFile(LayoutFileKind::SavedGame, chosen);
     }
 }
 

@@ -26,6 +26,10 @@ std::string ReplaceFileQuestion(std::string_view fileName);
 // for a bare file name.
 std::string FolderOf(std::string_view path);
 
+// The chosen file name with the saved-game extension added when its last
+// part has no extension of its own ("Standard" -> "Standard.mjg").
+std::string WithSavedGameExtension(std::string_view path);
+
 // What the main window does with a close request.
 enum class CloseDecision {
     Close,             // close the program

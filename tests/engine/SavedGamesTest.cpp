@@ -104,6 +104,22 @@ TEST_F(SavedGames, TheSaveDialogAndTheReplaceQuestion) {
     EXPECT_EQ(host.fileDialogs.size(), 5u);
 }
 
+TEST_F(SavedGames, ANameWithoutExtensionIsSavedAsASavedGameFile) {
+    StartTurtle();
+    // The proposed name, taken as it is.
+    const std::string typed = folder / "Standard";
+    host.fileAnswers = {typed};
+    ASSERT_TRUE(engine.SaveGame());
+    EXPECT_TRUE(std::filesystem::exists(typed + ".mjg"));
+    EXPECT_FALSE(std::filesystem::exists(typed));
+    EXPECT_EQ(engine.saveFileName, typed + ".mjg");
+
+    EXPECT_EQ(WithSavedGameExtension("/a/b.c/Standard"), "/a/b.c/Standard.mjg");
+    EXPECT_EQ(WithSavedGameExtension("/a/Standard."), "/a/Standard.mjg");
+    EXPECT_EQ(WithSavedGameExtension("/a/.hidden"), "/a/.hidden.mjg");
+    EXPECT_EQ(WithSavedGameExtension("/a/game.sav"), "/a/game.sav");
+}
+
 TEST_F(SavedGames, OpeningASavedGameContinuesItExactly) {
     StartTurtle();
     for (int k = 0; k < 12; ++k) {
