@@ -2,6 +2,7 @@
 // screen and closing with a game in progress.
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -213,6 +214,40 @@ TEST_F(GameWindow, QuitGameClearsTheFiguresAndANewGameTheTileValue) {
     EXPECT_EQ(window.StatusPanel(1), "Time: 0:00:00");
     EXPECT_EQ(window.StatusPanel(2), "Tiles:");
     EXPECT_EQ(window.StatusPanel(3), "Matches:");
+}
+
+TEST_F(GameWindow, TheKeyboardReturnsToTheGameWhenADialogCloses) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TfrmJMain& window = *shell->Window();
+    window.show();
+    window.activateWindow();
+    QTest::qWait(50);
+    // A real question box this time, closed as a player would close it.
+    shell->GetHost().answerer = nullptr;
+    bool closed = false;
+    QTimer::singleShot(200, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            QTest::keyClick(modal, Qt::Key_Escape);
+            closed = true;
+        }
+    });
+    shell->GetHost().ShowMessage(MessageKind::Confirmation, "Restart this game?",
+                                 MessageButtons::OkCancel);
+    ASSERT_TRUE(closed);
+    QTest::qWait(50);
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(focus->window(), &window);
+
+    // Esc from the focused widget leaves full screen.
+    window.Action(CommandId::FullScreen)->trigger();
+    QTest::qWait(50);
+    ASSERT_TRUE(window.isFullScreen());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::qWait(50);
+    EXPECT_FALSE(window.isFullScreen());
 }
 
 TEST_F(GameWindow, APressOnACoveredTileGoesToTheFreeTileBeneathThePointer) {

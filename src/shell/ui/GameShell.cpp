@@ -35,6 +35,7 @@
 #include "shell/StatusTexts.h"
 #include "shell/WindowSettings.h"
 #include "shell/ui/BoardView.h"
+#include "shell/ui/FocusKeeper.h"
 #include "shell/ui/HelpWindow.h"
 #include "shell/ui/InputHook.h"
 #include "shell/ui/J_Main.h"
@@ -211,6 +212,7 @@ bool GameShell::Start() {
     QCoreApplication::processEvents();
 
     window = std::make_unique<TfrmJMain>();
+    new FocusKeeper(window.get());  // owned by the window
     host.SetOwner(window.get());
     window->SetImages([this](const std::string& name) {
         return QPixmap::fromImage(LibraryPicture(*library, "ICON", name.c_str()));
