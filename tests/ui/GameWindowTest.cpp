@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <filesystem>
 #include <map>
 
@@ -359,6 +360,37 @@ TEST_F(GameWindow, ClosingWithAGameInProgressHoldsItAndTheNextStartResumesIt) {
     EXPECT_EQ(shell->Engine()->board.tilesLeft, 142);
     // Resumed once: the held file is gone.
     EXPECT_FALSE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"));
+}
+
+TEST_F(GameWindow, ATerminationSignalHoldsTheResumedGame) {
+    std::string number;
+    {
+        auto shell = StartShell();
+        ASSERT_NE(shell, nullptr);
+        TMahJong_interface& engine = *shell->Engine();
+        const auto pair = FreePair(engine);
+        ASSERT_TRUE(pair.has_value());
+        ClickTile(*shell, pair->first);
+        ClickTile(*shell, pair->second);
+        number = engine.gameNumber;
+        ASSERT_TRUE(shell->Window()->close());
+    }
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        auto shell = StartShell();
+        ASSERT_NE(shell, nullptr);
+        ASSERT_EQ(shell->Engine()->gameNumber, number);
+        // Resumed: the held file is gone until the game is held again.
+        ASSERT_FALSE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"));
+        std::raise(signal);
+        QTest::qWait(100);
+        EXPECT_FALSE(shell->Window()->isVisible());
+        EXPECT_TRUE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"))
+            << "signal " << signal;
+    }
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    EXPECT_EQ(shell->Engine()->gameNumber, number);
+    EXPECT_EQ(shell->Engine()->board.tilesLeft, 142);
 }
 
 TEST_F(GameWindow, AMissingResourceLibraryIsReportedAndNothingStarts) {

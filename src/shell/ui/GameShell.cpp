@@ -41,6 +41,7 @@
 #include "shell/ui/J_Main.h"
 #include "shell/ui/J_Splash.h"
 #include "shell/ui/QtBoardWindow.h"
+#include "shell/ui/TerminationSignals.h"
 #include "shell/ui/WinAnimation.h"
 
 namespace jw {
@@ -229,6 +230,7 @@ bool GameShell::Start() {
         ShowAdvice(host, *settings, kFewColoursAdvice, setting::kMsgScreenUnder256Colors, 0);
     }
     RestoreWindowState();
+    terminationSignals = std::make_unique<TerminationSignals>([this](int) { CloseForSignal(); });
     splash->hide();
     QMetaObject::invokeMethod(
         this, [this] { FirstActivation(); }, Qt::QueuedConnection);
@@ -705,6 +707,16 @@ void GameShell::RestoreWindowState() {
         w.showMaximized();
     } else {
         w.show();
+    }
+}
+
+void GameShell::CloseForSignal() {
+    if (signalCloseRequested) {
+        engine->holdRequested = true;
+    }
+    signalCloseRequested = true;
+    if (window->close()) {
+        QCoreApplication::quit();
     }
 }
 

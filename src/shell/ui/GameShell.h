@@ -28,6 +28,7 @@ class Backgrounds;
 class BoardRenderer;
 class ShellHooks;
 class SoundPlayer;
+class TerminationSignals;
 class CustomLayouts;
 class QtBoardWindow;
 class ResourceLibrary;
@@ -120,6 +121,9 @@ class GameShell : public QObject {
     void RefreshTitle();
     void ClockTick();
     bool CloseRequest();
+    // A termination signal: close as the window's close box does; a second
+    // one holds the game without asking.
+    void CloseForSignal();
     void RestoreWindowState();
 
     std::string executableFolder;
@@ -136,6 +140,8 @@ class GameShell : public QObject {
     std::unique_ptr<AddOnLibraries> backgroundAddOns;
     std::unique_ptr<Backgrounds> backgrounds;
     std::unique_ptr<SoundPlayer> soundPlayer;
+    std::unique_ptr<TerminationSignals> terminationSignals;
+    bool signalCloseRequested = false;
     std::unique_ptr<ShellHooks> hooks;
     std::unique_ptr<WinAnimation> winAnimation;
     std::unique_ptr<TfrmJOpenGame> openGame;
