@@ -133,6 +133,19 @@ bool BoardRenderer::FitLayout(bool automatic, bool recompute, bool tryToFit) {
     return true;
 }
 
+void BoardRenderer::UseSmallestTiles() {
+    const char smallest = 'N';
+    if (NormalizeSizeLetter(tiles.choice.sizeLetter) == smallest && tiles.loaded) {
+        return;
+    }
+    if (!AutomaticTileSize(engine.settings) && !rememberedSize) {
+        rememberedSize = tiles.choice.sizeLetter;
+    }
+    tiles.choice.sizeLetter = smallest;
+    RecomputeGeometry(smallest);
+    LoadTileSet(0, smallest);
+}
+
 void BoardRenderer::RestoreUserSize() {
     if (rememberedSize) {
         tiles.choice.sizeLetter = *rememberedSize;

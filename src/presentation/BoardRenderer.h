@@ -75,6 +75,11 @@ class BoardRenderer : public BoardPainter {
     void RedrawTile(BoardPos pos, TileRedraw mode, bool copyToWindow) override;
     bool FitLayout(bool automatic, bool recompute, bool tryToFit) override;
     void RestoreUserSize() override;
+    // The smallest tiles, for an area where even they do not fit the
+    // layout: the board is then drawn cut off at the area's edges rather
+    // than with larger tiles. The player's own size comes back with
+    // RestoreUserSize.
+    void UseSmallestTiles();
     std::optional<BoardPos> TileAt(int x, int y) override;
     // Every tile under a window point, from the top down.
     std::vector<BoardPos> TilesAt(int x, int y) const;

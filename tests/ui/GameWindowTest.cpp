@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
@@ -249,6 +251,37 @@ TEST_F(GameWindow, TheKeyboardReturnsToTheGameWhenADialogCloses) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTest::qWait(50);
     EXPECT_FALSE(window.isFullScreen());
+}
+
+TEST_F(GameWindow, ASmallWindowShrinksTheTilesAndKeepsTheStatusBarReadable) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TfrmJMain& window = *shell->Window();
+    window.show();
+    QTest::qWait(100);
+    const int normalFace = shell->Renderer()->Geometry().faceWidth;
+
+    for (const QSize asked : {QSize(400, 300), QSize(200, 150)}) {
+        window.resize(asked);
+        QTest::qWait(100);
+        EXPECT_GE(window.width(), 400);
+        EXPECT_GE(window.height(), 300);
+        EXPECT_LE(shell->Renderer()->Geometry().faceWidth, normalFace);
+        const QRect board = window.Board()->geometry();
+        const QRect status = window.statusBar()->geometry();
+        EXPECT_LE(board.bottom(), status.top()) << "the board runs into the status bar";
+        // The panels lie side by side inside the bar, none over another.
+        int right = -1;
+        for (QLabel* label : window.statusBar()->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->width() <= 16) {
+                continue;
+            }
+            const QRect place(label->mapTo(window.statusBar(), QPoint(0, 0)), label->size());
+            EXPECT_GE(place.left(), right) << label->text().toStdString();
+            EXPECT_LE(place.right(), window.statusBar()->width());
+            right = place.right();
+        }
+    }
 }
 
 TEST_F(GameWindow, APressOnACoveredTileGoesToTheFreeTileBeneathThePointer) {

@@ -9,7 +9,8 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(320, 240);
+    // The board fits itself to what is left; the window decides its size.
+    setMinimumSize(64, 48);
 }
 
 void BoardView::SetPicture(const QImage& newPicture) {

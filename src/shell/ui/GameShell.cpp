@@ -460,8 +460,10 @@ void GameShell::LayoutCheck(bool forced) {
     area.clientHeight = height;
     renderer->fullScreen = w.isFullScreen();
     renderer->SetArea(area);
-    if (engine->board.tileCount > 0) {
-        renderer->FitLayout(AutomaticTileSize(settings.get()), true, true);
+    if (engine->board.tileCount > 0 &&
+        !renderer->FitLayout(AutomaticTileSize(settings.get()), true, true)) {
+        // Not even the smallest tiles fit: those, cut off at the edges.
+        renderer->UseSmallestTiles();
     }
     renderer->RedrawBoard();
     host.SetBusy(false);

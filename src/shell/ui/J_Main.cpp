@@ -8,11 +8,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "shell/WindowSettings.h"
 #include "shell/ui/BoardView.h"
 
 namespace jw {
@@ -26,6 +28,29 @@ QString Text(const std::string& text) {
 // Designed widths of the status-bar panels.
 constexpr std::array<int, 7> kPanelWidths = {95, 105, 65, 95, 82, 150, 50};
 
+// A status-bar text that asks for its designed width but gives way in a
+// narrow window, ending in "..." rather than running into its neighbour.
+class PanelLabel : public QLabel {
+  public:
+    PanelLabel(int designedWidth, QWidget* parent) : QLabel(parent), designedWidth(designedWidth) {
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    }
+
+    QSize sizeHint() const override { return {designedWidth, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QString shown =
+            fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+        painter.drawText(contentsRect(), static_cast<int>(alignment()), shown);
+    }
+
+  private:
+    int designedWidth;
+};
+
 }  // namespace
 
 TfrmJMain::TfrmJMain(QWidget* parent) : QMainWindow(parent) {
@@ -33,6 +58,8 @@ TfrmJMain::TfrmJMain(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(Text(WindowTitle(false, "", false, "")));
     boardView = new BoardView(this);
     setCentralWidget(boardView);
+    // Below this the bars and the status texts cannot be read.
+    setMinimumSize(kMinimumWindowWidth, kMinimumWindowHeight);
     BuildActions();
     BuildMenus();
     BuildToolbars();
@@ -214,10 +241,9 @@ void TfrmJMain::BuildStatusBar() {
         panelIcons[i] = new QLabel(panel);
         panelIcons[i]->setFixedSize(16, 16);
         panelIcons[i]->hide();
-        panels[i] = new QLabel(panel);
+        panels[i] = new PanelLabel(kPanelWidths[i] - 22, panel);
         layout->addWidget(panelIcons[i]);
         layout->addWidget(panels[i], 1);
-        panel->setMinimumWidth(kPanelWidths[i]);
         statusBar()->addWidget(panel, i + 1 == panels.size() ? 1 : 0);
     }
     SetStatusTexts(StatusTexts{});
