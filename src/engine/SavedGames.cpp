@@ -170,8 +170,13 @@ CloseDecision TMahJong_interface::CloseRequest() {
         if (showWindow) {
             switch (host.ShowHoldAndExit()) {
                 case HoldAndExitChoice::HoldAndExit:
-                    if (!HoldGame()) {
-                        return refuse();  // the game stays, unsaved, for another try
+                    // The failed write has been reported; the player decides
+                    // between losing the game and staying with it.
+                    if (!HoldGame() &&
+                        host.ShowMessage(MessageKind::Confirmation,
+                                         std::string(kHoldFailedQuestion),
+                                         MessageButtons::YesNo) != MessageAnswer::Yes) {
+                        return refuse();
                     }
                     break;
                 case HoldAndExitChoice::ExitWithLoss:

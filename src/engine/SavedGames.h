@@ -13,6 +13,10 @@ inline constexpr std::string_view kProductNameWithYear = "Jadewind 2007";
 inline constexpr std::string_view kSaveGameTitle = "Save game";
 inline constexpr std::string_view kOpenGameTitle = "Open game";
 inline constexpr std::string_view kExitQuestion = "Exit Jadewind 2007?";
+// Asked when the game could not be held on closing.
+inline constexpr std::string_view kHoldFailedQuestion =
+    "The game could not be held, so it cannot be resumed later.\r\r"
+    "Exit anyway? The game will count as lost.";
 
 // The filter of the save and open dialogs:
 // "Jadewind 2007 Games (*.mjg)|*.mjg".

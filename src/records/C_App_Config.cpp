@@ -56,9 +56,10 @@ void CreateParentFolder(const std::string& path) {
 }  // namespace
 
 std::string SaveErrorMessage(const std::string& path) {
-    return "Error saving the file: " + path + "\r" +
-           "Try to change the Windows User and repeat the operation. Select an \"Administrator\" "
-           "or the User that previously created the file.";
+    const std::string folder = fs::path(path).parent_path().string();
+    return "Error saving the file: " + path + "\r" + "The folder " + folder +
+           " cannot be written. Change its permissions so that you may write there (or choose "
+           "another data folder) and try again.";
 }
 
 TApplication_Config::TApplication_Config(Host& host, std::string executableFolder,

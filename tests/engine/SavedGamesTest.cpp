@@ -286,12 +286,27 @@ TEST_F(SavedGames, AHoldThatCannotBeWrittenNeverLosesTheGameUnasked) {
     StartTurtle();
     engine.dataFolder = folder / "missing/";
     host.holdAndExitAnswers = {HoldAndExitChoice::HoldAndExit};
+    host.answers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::No};
     EXPECT_EQ(engine.CloseRequest(), CloseDecision::Refuse);
-    EXPECT_EQ(host.holdAndExitShown, 1);        // the silent hold failed: the player chooses
-    EXPECT_EQ(host.MessageTexts().size(), 2u);  // both failed writes were reported
+    EXPECT_EQ(host.holdAndExitShown, 1);  // the silent hold failed: the player chooses
+    // Both failed writes were reported, then the question: No stays.
+    ASSERT_EQ(host.MessageTexts().size(), 3u);
+    EXPECT_EQ(host.MessageTexts()[2], std::string(kHoldFailedQuestion));
+    EXPECT_EQ(host.messages[2].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(engine.play.playing);
     EXPECT_TRUE(hooks.results.empty());
 
+    // Yes exits, the game booked as lost.
+    host.holdAndExitAnswers = {HoldAndExitChoice::HoldAndExit};
+    host.answers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Yes};
+    EXPECT_EQ(engine.CloseRequest(), CloseDecision::Close);
+    EXPECT_EQ(hooks.results.size(), 1u);
+    EXPECT_FALSE(engine.play.playing);
+}
+
+TEST_F(SavedGames, ExitWithLossAfterAFailedHold) {
+    StartTurtle();
+    engine.dataFolder = folder / "missing/";
     host.holdAndExitAnswers = {HoldAndExitChoice::ExitWithLoss};
     EXPECT_EQ(engine.CloseRequest(), CloseDecision::Close);
     EXPECT_EQ(hooks.results.size(), 1u);

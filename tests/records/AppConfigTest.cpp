@@ -146,9 +146,9 @@ TEST_F(AppConfigDataFolderTest, UnwritablePointerIsReportedAndStartUpGoesOn) {
     EXPECT_EQ(host.messages[0].kind, MessageKind::Information);
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(host.messages[0].text,
-              "Error saving the file: " + blockedPointer +
-                  "\rTry to change the Windows User and repeat the operation. Select an "
-                  "\"Administrator\" or the User that previously created the file.");
+              "Error saving the file: " + blockedPointer + "\rThe folder " + blocker +
+                  "/Jadewind cannot be written. Change its permissions so that you may write "
+                  "there (or choose another data folder) and try again.");
 
     EXPECT_FALSE(config.SetDataFolder(temp / "elsewhere"));
     ASSERT_EQ(host.messages.size(), 2u);
