@@ -607,7 +607,9 @@ void GameShell::ToggleFullScreen() {
 }
 
 bool GameShell::FullScreenKey(QKeyEvent* event) {
-    if (!window->isFullScreen()) {
+    // The program's own mode decides: without a window manager the window
+    // system may not report the full-screen state back.
+    if (!window->IsCommandDown(CommandId::FullScreen)) {
         return false;
     }
     const KeyPress press = ToKeyPress(event);
