@@ -212,11 +212,6 @@ void FinishRead(TMahJong_Base& engine) {
 
 }  // namespace
 
-bool ParseLayoutBody(TMahJong_Base& engine, std::string_view body, bool screenFit) {
-    int removedAnchors = 0;
-    return TakeBody(engine, body, screenFit, removedAnchors);
-}
-
 bool ReadLayoutText(TMahJong_Base& engine, ReadMode mode, const std::string& text, GameId id) {
     const GameId previousId = engine.gameId;
     const int previousTileCount = engine.board.tileCount;

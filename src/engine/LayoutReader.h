@@ -40,9 +40,4 @@ bool ReadLayout(TMahJong_Base& engine, ReadMode mode, const std::string& fileNam
 // ReadLayout goes on here once it has found the source.
 bool ReadLayoutText(TMahJong_Base& engine, ReadMode mode, const std::string& text, GameId id);
 
-// Fills the board from a body of cell records, moves the layout to the first
-// column and row, and lets the board view fit it (the flag allows a smaller
-// tile size). Returns whether it fits.
-bool ParseLayoutBody(TMahJong_Base& engine, std::string_view body, bool screenFit);
-
 }  // namespace jw
