@@ -393,37 +393,25 @@ TEST_F(GameWindow, ClosingWithAGameInProgressHoldsItAndTheNextStartResumesIt) {
     EXPECT_EQ(shell->Engine()->board.tilesLeft, 142);
     // Resumed once: the held file is gone.
     EXPECT_FALSE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"));
-}
+    ASSERT_TRUE(shell->Window()->close());
+    shell.reset();
 
-TEST_F(GameWindow, ATerminationSignalHoldsTheResumedGame) {
-    std::string number;
-    {
-        auto shell = StartShell();
-        ASSERT_NE(shell, nullptr);
-        TMahJong_interface& engine = *shell->Engine();
-        const auto pair = FreePair(engine);
-        ASSERT_TRUE(pair.has_value());
-        ClickTile(*shell, pair->first);
-        ClickTile(*shell, pair->second);
-        number = engine.gameNumber;
-        ASSERT_TRUE(shell->Window()->close());
-    }
+    // A logout or a terminal closing the resumed game holds it again.
     for (const int signal : {SIGTERM, SIGHUP}) {
-        auto shell = StartShell();
-        ASSERT_NE(shell, nullptr);
-        ASSERT_EQ(shell->Engine()->gameNumber, number);
-        // Resumed: the held file is gone until the game is held again.
-        ASSERT_FALSE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"));
+        auto resumed = StartShell();
+        ASSERT_NE(resumed, nullptr);
+        ASSERT_EQ(resumed->Engine()->gameNumber, number);
+        ASSERT_FALSE(std::filesystem::exists(resumed->DataFolder() + "Stat_e01.dat"));
         std::raise(signal);
         QTest::qWait(100);
-        EXPECT_FALSE(shell->Window()->isVisible());
-        EXPECT_TRUE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"))
+        EXPECT_FALSE(resumed->Window()->isVisible());
+        EXPECT_TRUE(std::filesystem::exists(resumed->DataFolder() + "Stat_e01.dat"))
             << "signal " << signal;
     }
-    auto shell = StartShell();
-    ASSERT_NE(shell, nullptr);
-    EXPECT_EQ(shell->Engine()->gameNumber, number);
-    EXPECT_EQ(shell->Engine()->board.tilesLeft, 142);
+    auto last = StartShell();
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->Engine()->gameNumber, number);
+    EXPECT_EQ(last->Engine()->board.tilesLeft, 142);
 }
 
 TEST_F(GameWindow, AMissingResourceLibraryIsReportedAndNothingStarts) {
