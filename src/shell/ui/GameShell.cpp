@@ -409,6 +409,10 @@ void GameShell::FirstActivation() {
         return;
     }
     firstActivationPending = false;
+    if (qEnvironmentVariableIsSet("JADEWIND_STARTUP_REPORT")) {
+        std::fprintf(stderr, "startup: window shown after %lld ms\n",
+                     static_cast<long long>(ProcessMilliseconds()));
+    }
     LayoutCheck(true);
 
     std::vector<TfrmJMain::FavoriteItem> favorites;
