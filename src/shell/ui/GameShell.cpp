@@ -28,6 +28,7 @@
 #include "presentation/ResourceLibrary.h"
 #include "presentation/ui/SoundPlayer.h"
 #include "records/Advice.h"
+#include "records/Recorder.h"
 #include "shell/CommandTable.h"
 #include "shell/FavoritesMenu.h"
 #include "shell/WindowSettings.h"
@@ -159,6 +160,7 @@ class ShellHooks : public EngineHooks {
     }
     void RestoreTileSize() override { shell.renderer->RestoreUserSize(); }
     void RefreshInformation() override { shell.RefreshStatus(); }
+    void RecordGame(const GameResult& result) override { shell.RecordFinishedGame(result); }
     void RunWinningAnimation(std::function<void()> playWonSound,
                              std::function<void(bool)> done) override {
         shell.CelebrateWin(std::move(playWonSound), std::move(done));

@@ -33,6 +33,8 @@ class ResourceLibrary;
 class TMahJong_interface;
 class TfrmJMain;
 class WinAnimation;
+class Recorder;
+struct GameResult;
 
 class GameShell : public QObject {
     friend class ShellHooks;
@@ -53,8 +55,7 @@ class GameShell : public QObject {
     bool WinAnimationActive() const;
     // The customize dialog's preview: `name` for `seconds` inside the input
     // filter, then the board redrawn and `done`.
-    void PreviewWinningAnimation(const std::string& name, int seconds,
-                                 std::function<void()> done);
+    void PreviewWinningAnimation(const std::string& name, int seconds, std::function<void()> done);
     const std::string& DataFolder() const { return config->DataFolder(); }
 
   private:
@@ -104,6 +105,9 @@ class GameShell : public QObject {
     bool CloseRequest();
     void RestoreWindowState();
 
+    // Books a finished game in the statistics (GameShellRecords.cpp).
+    void RecordFinishedGame(const GameResult& result);
+
     std::string executableFolder;
     QtHost host;
     std::unique_ptr<TApplication_Config> config;
@@ -120,6 +124,7 @@ class GameShell : public QObject {
     std::unique_ptr<SoundPlayer> soundPlayer;
     std::unique_ptr<ShellHooks> hooks;
     std::unique_ptr<WinAnimation> winAnimation;
+    std::unique_ptr<Recorder> recorder;
     std::optional<BoardPos> hovered;
     QRect windowedGeometry;  // the window's place before full-screen mode
     int lastLayoutWidth = -1;
