@@ -10,6 +10,7 @@
 #include "engine/FixedText.h"
 #include "platform/SaveFile.h"
 #include "platform/TextFile.h"
+#include "records/HiScores.h"
 #include "records/RecordFile.h"
 #include "records/StatRecords.h"
 
@@ -91,7 +92,25 @@ bool Recorder::RecordGame(const GameResult& result, bool statisticsDisabled) {
     if (run.player != result.player || run.gameId != result.gameId)
         ResetRun(result.player, result.gameId);
     (result.won ? run.won : run.lost) += 1;
-    return WriteValue(StatPath(), section, result.player, FormatStatRecord(record)) && ok;
+    ok = WriteValue(StatPath(), section, result.player, FormatStatRecord(record)) && ok;
+    const int rank = OfferHiScore(result);
+    if (rank >= 0 && onNewHiScore)
+        onNewHiScore(result, rank);
+    return ok;
+}
+
+int Recorder::OfferHiScore(const GameResult& result) {
+    const std::string path = FindDataFile(folder, "Stat_scr.dat");
+    const std::string section = GameSection(result.gameId);
+    std::vector<std::string> keys;
+    for (int rank = 1; rank <= kHiScoreEntries; ++rank)
+        keys.push_back("01-" + FormatFixed(rank, 2));
+    std::vector<std::string> table =
+        ReadValues(path, section, keys, std::vector<std::string>(keys.size(), EmptyHiScore()));
+    const int rank = InsertHiScore(table, FormatHiScore(result));
+    if (rank >= 0 && !WriteValuesInPlace(path, section, keys, table))
+        return -1;
+    return rank;
 }
 
 GameStats Recorder::ReadGameStats(GameId id, const std::string& player) const {

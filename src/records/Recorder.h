@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "engine/GameResult.h"
@@ -34,6 +35,12 @@ class Recorder {
     // the progression bytes, then the totals. Returns false when a file
     // could not be written (the files already written keep the game).
     bool RecordGame(const GameResult& result, bool statisticsDisabled);
+
+    // Enters a finished game into its game's hi-score table; returns the
+    // rank reached (0 to 19) or -1. (The table is not yet seeded.)
+    int OfferHiScore(const GameResult& result);
+    // Callback for a new hi-score entry (the congratulation window).
+    std::function<void(const GameResult&, int rank)> onNewHiScore;
 
     GameStats ReadGameStats(GameId id, const std::string& player) const;
 

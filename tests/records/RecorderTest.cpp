@@ -6,6 +6,7 @@
 #include "platform/SaveFile.h"
 #include "platform/TempFolder.h"
 #include "platform/TextFile.h"
+#include "records/HiScores.h"
 #include "records/RecordFile.h"
 #include "records/StatRecords.h"
 
@@ -106,6 +107,30 @@ TEST_F(RecorderTest, DamagedRecordIsCountedOnFromWhatStillReads) {
     EXPECT_EQ(recorder.ReadGameStats(7, "Ann"), (GameStats{5, 0, 1, 0, 1, 0, 3, 1, 0}));
     EXPECT_EQ(recorder.ReadGameStats(7, "Bob")[0], 1);
     EXPECT_EQ(recorder.ReadGameStats(7, "Bob")[1], 1);
+}
+
+}  // namespace
+}  // namespace jw
+
+namespace jw {
+namespace {
+
+TEST_F(RecorderTest, FinishedGamesEnterTheGamesHiScoreTable) {
+    std::vector<int> announced;
+    recorder.onNewHiScore = [&](const GameResult&, int rank) { announced.push_back(rank); };
+    ASSERT_TRUE(recorder.RecordGame(Game(true, 30), false));
+    ASSERT_TRUE(recorder.RecordGame(Game(true, 90, "Bob"), false));
+    ASSERT_TRUE(recorder.RecordGame(Game(false, 60, "Cy", 8), false));
+    EXPECT_EQ(announced, (std::vector<int>{0, 0, 0}));
+    const std::string scores = temp / "Stat_scr.dat";
+    EXPECT_EQ(ListKeys(scores, "00007").size(), 20u);
+    EXPECT_EQ(TrimRight(Columns(ReadValue(scores, "00007", "01-01", ""), 39, 30)), "Bob");
+    EXPECT_EQ(TrimRight(Columns(ReadValue(scores, "00007", "01-02", ""), 39, 30)), "Ann");
+    EXPECT_EQ(ReadValue(scores, "00007", "01-20", "").size(), 122u);
+    EXPECT_EQ(ReadValue(scores, "00008", "01-01", "").substr(0, 12), "000000000060");
+    EXPECT_EQ(ListSections(scores), (std::vector<std::string>{"Version", "00007", "00008"}));
+    ASSERT_TRUE(recorder.RecordGame(Game(true, 5), true));  // disabled: no entry
+    EXPECT_EQ(announced.size(), 3u);
 }
 
 }  // namespace
