@@ -174,35 +174,38 @@ bool WriteValue(const std::string& path, std::string_view section, std::string_v
         return Save(path, lines);
     }
     const std::size_t end = BodyEnd(lines, header);
-    std::vector<std::string> keys;
-    std::vector<std::string> values;
+    // Rebuild: the pairs with leading blanks of their values removed, empty
+    // lines dropped, and lines that are no pair kept as they are.
+    std::vector<std::string> body;
     bool replaced = false;
     for (std::size_t i = header + 1; i < end; ++i) {
         std::string& line = lines[i];
         const auto eq = line.find('=');
-        if (!replaced && eq != std::string::npos && KeyOf(line) == key &&
-            line.size() - eq - 1 == value.size()) {
+        if (eq == std::string::npos) {
+            if (!TrimRight(line).empty())
+                body.push_back(line);
+            continue;
+        }
+        const bool match = !replaced && KeyOf(line) == key;
+        if (match && line.size() - eq - 1 == value.size()) {
             line.replace(eq + 1, value.size(), value);
             return Save(path, lines);
         }
-        if (TrimRight(line).empty())
-            continue;
-        std::string_view rest =
-            eq == std::string::npos ? std::string_view() : std::string_view(line).substr(eq + 1);
+        std::string_view rest = std::string_view(line).substr(eq + 1);
         while (!rest.empty() && rest.front() == ' ')
             rest.remove_prefix(1);
-        if (!replaced && eq != std::string::npos && KeyOf(line) == key) {
-            rest = value;  // the old value had another length: rebuilt below
+        if (match) {
+            rest = value;  // the old value had another length
             replaced = true;
         }
-        keys.emplace_back(KeyOf(line));
-        values.emplace_back(rest);
+        body.push_back(KeyLine(KeyOf(line), rest));
     }
-    if (!replaced) {
-        keys.emplace_back(key);
-        values.emplace_back(value);
-    }
-    ReplaceBody(lines, header, keys, values);
+    if (!replaced)
+        body.push_back(KeyLine(key, value));
+    body.emplace_back();
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(header + 1),
+                lines.begin() + static_cast<std::ptrdiff_t>(end));
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(header + 1), body.begin(), body.end());
     return Save(path, lines);
 }
 

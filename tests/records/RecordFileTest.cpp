@@ -111,6 +111,12 @@ TEST_F(RecordFileTest, DamagedFilesNeverCrashAndNeverLoseData) {
     EXPECT_EQ(ReadValue(path, "A", "noequals", "d"), "d");
     ASSERT_TRUE(WriteValue(path, "A", "k", "5"));
     EXPECT_EQ(ReadValue(path, "A", "k", "d"), "5");
+    // A line named like the key but without "=" is kept and never read as
+    // the key's (empty) value.
+    Write("[00007]\r\nAnn\nBob=1\r\n");
+    ASSERT_TRUE(WriteValue(path, "00007", "Ann", "000001"));
+    EXPECT_EQ(ReadValue(path, "00007", "Ann", "d"), "000001");
+    EXPECT_EQ(ReadValue(path, "00007", "Bob", "d"), "1");
 }
 
 TEST_F(RecordFileTest, TooLargeFileIsNeitherReadNorOverwritten) {
