@@ -178,8 +178,11 @@ bool IsGameFileText(const std::string& fileText) {
     if (!plain) {
         return false;
     }
-    const std::string kind(Trim(HeaderText((*plain)[kHeaderLine], {1, 1})));
-    return KindName(kind) != "unknown";
+    const std::string& header = (*plain)[kHeaderLine];
+    const std::string kind(Trim(HeaderText(header, {1, 1})));
+    // A known kind alone is one byte in 64 of any file; its game id must
+    // read as a number too.
+    return KindName(kind) != "unknown" && HeaderNumber(header, kFieldGameId).has_value();
 }
 
 std::optional<std::string> GameFileReport(const std::string& fileText) {

@@ -15,7 +15,9 @@
 #include "engine/Scoring.h"
 #include "platform/Settings.h"
 #include "platform/TempFolder.h"
+#include "platform/TextFile.h"
 #include "presentation/BoardRenderer.h"
+#include "records/RecordFile.h"
 #include "records/SettingsFile.h"
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
@@ -444,6 +446,38 @@ TEST_F(GameWindow, ClosingWritesTheWindowStateAndAsksWhenConfigured) {
     // The state is written even though the close was refused.
     EXPECT_EQ(settings.ReadString("Preference", "Full_Screen", "?"), "N");
     EXPECT_NE(settings.ReadInteger("Preference", "MainClientWidth", -1), -1);
+}
+
+}  // namespace
+}  // namespace jw
+
+namespace jw {
+namespace {
+
+TEST_F(GameWindow, AGameLeftForANewOneIsBookedOnceAsLost) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    const auto pair = FreePair(engine);
+    ASSERT_TRUE(pair.has_value());
+    ClickTile(*shell, pair->first);
+    ClickTile(*shell, pair->second);
+    QTest::qWait(50);
+    ASSERT_EQ(engine.counters.matchesMade, 1);
+    shell->Window()->Action(CommandId::New)->trigger();
+    QTest::qWait(100);
+
+    const auto data = folder.Path() / "data" / "Jadewind";
+    const auto log = ReadLines((data / "Stat_log.dat").string(), 1 << 20);
+    ASSERT_TRUE(log.has_value());
+    ASSERT_EQ(log->size(), 1u);
+    EXPECT_EQ((*log)[0].size(), 255u);
+    EXPECT_EQ((*log)[0].substr(113, 5), "Lost ");
+    EXPECT_EQ((*log)[0].substr(155, 6), "000001");  // the one match made
+    const std::string player =
+        Read(SettingsFile((data / "cnfg.dat").string()), setting::kUserDefault);
+    EXPECT_NE(ReadValue((data / "Stat.dat").string(), "00000", player, "").find("000000 000001"),
+              std::string::npos);
 }
 
 }  // namespace

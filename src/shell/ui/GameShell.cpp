@@ -29,6 +29,7 @@
 #include "presentation/ResourceLibrary.h"
 #include "presentation/ui/SoundPlayer.h"
 #include "records/Advice.h"
+#include "records/Recorder.h"
 #include "shell/AboutText.h"
 #include "shell/CommandTable.h"
 #include "shell/FavoritesMenu.h"
@@ -165,6 +166,7 @@ class ShellHooks : public EngineHooks {
     }
     void RestoreTileSize() override { shell.renderer->RestoreUserSize(); }
     void RefreshInformation() override { shell.RefreshStatus(); }
+    void RecordGame(const GameResult& result) override { shell.RecordFinishedGame(result); }
     void RunWinningAnimation(std::function<void()> playWonSound,
                              std::function<void(bool)> done) override {
         shell.CelebrateWin(std::move(playWonSound), std::move(done));
@@ -398,6 +400,7 @@ void GameShell::WireCommands() {
     WireLookCommands();
     WireHelpCommands();
     WireChooseCommands();
+    WireRecords();
     w.onTimer = [this] { ClockTick(); };
     w.onKeyPress = [this](QKeyEvent* e) { return FullScreenKey(e); };
     RefreshMenus();

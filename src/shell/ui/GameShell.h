@@ -37,6 +37,8 @@ class TfrmJMain;
 class TfrmJOpenGame;
 struct GameNumberRow;
 class WinAnimation;
+class Recorder;
+struct GameResult;
 
 class GameShell : public QObject {
     friend class ShellHooks;
@@ -126,6 +128,13 @@ class GameShell : public QObject {
     void CloseForSignal();
     void RestoreWindowState();
 
+    // Books a finished game in the statistics (GameShellRecords.cpp).
+    void RecordFinishedGame(const GameResult& result);
+    // The recorder of the data folder, made on first use.
+    Recorder& Records();
+    // The game-number dialog's lists from the log (GameShellRecords.cpp).
+    void WireRecords();
+
     std::string executableFolder;
     QtHost host;
     std::unique_ptr<TApplication_Config> config;
@@ -146,6 +155,7 @@ class GameShell : public QObject {
     std::unique_ptr<WinAnimation> winAnimation;
     std::unique_ptr<TfrmJOpenGame> openGame;
     bool typedNumberStart = false;  // the game starting was chosen by its number
+    std::unique_ptr<Recorder> recorder;
     std::optional<BoardPos> hovered;
     QRect windowedGeometry;  // the window's place before full-screen mode
     int lastLayoutWidth = -1;

@@ -1,0 +1,70 @@
+#include "records/HiScores.h"
+
+#include "engine/FixedText.h"
+
+namespace jw {
+
+namespace {
+
+std::int64_t FieldOr(std::string_view entry, int from, int width, std::int64_t blank) {
+    const std::string_view text = Trim(Columns(entry, from, width));
+    if (text.empty())
+        return blank;
+    return ParseInteger(text).value_or(blank);
+}
+
+std::int64_t Score(std::string_view entry) {
+    return FieldOr(entry, 1, 12, -999999999);
+}
+std::int64_t Time(std::string_view entry) {
+    return FieldOr(entry, 14, 6, 999999);
+}
+
+}  // namespace
+
+std::string EmptyHiScore() {
+    return std::string(kHiScoreLength - 1, ' ') + 'x';
+}
+
+std::string FormatHiScore(const GameResult& r, char separator) {
+    const auto& t = r.end;
+    std::string e;
+    e.reserve(kHiScoreLength);
+    const auto field = [&e](const std::string& text) {
+        if (!e.empty())
+            e += ' ';
+        e += text;
+    };
+    field(FormatFixed(r.score, 12));
+    field(FormatFixed(r.elapsed, 6));
+    field(FormatFixed(t.year, 4) + FormatFixed(t.month, 2) + FormatFixed(t.day, 2));
+    field(FormatFixed(t.hour, 2) + separator + FormatFixed(t.minute, 2) + separator +
+          FormatFixed(t.second, 2));
+    field(PadRight(r.player, 30));
+    field(PadRight(r.gameNumber, 15));
+    field(r.won ? "Won " : "Lost");
+    field(FormatFixed(r.shuffleCount, 6));
+    field(FormatFixed(r.suggestCount, 6));
+    field(FormatFixed(r.undoCount, 6));
+    field(FormatFixed(r.redoCount, 6));
+    field(PadRight(r.scoreType, 2));
+    e += " x";
+    return e;
+}
+
+int InsertHiScore(std::vector<std::string>& table, const std::string& entry) {
+    table.resize(kHiScoreEntries, EmptyHiScore());
+    const std::int64_t score = Score(entry);
+    const std::int64_t time = Time(entry);
+    for (int rank = 0; rank < kHiScoreEntries; ++rank) {
+        const std::string& held = table[static_cast<std::size_t>(rank)];
+        if (Score(held) < score || (Score(held) == score && Time(held) > time)) {
+            table.insert(table.begin() + rank, entry);
+            table.resize(kHiScoreEntries);
+            return rank;
+        }
+    }
+    return -1;
+}
+
+}  // namespace jw

@@ -1,0 +1,28 @@
+// The hi-score table of a game: 20 fixed-width entries of 122 characters,
+// best first.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/GameResult.h"
+
+namespace jw {
+
+inline constexpr int kHiScoreEntries = 20;
+inline constexpr int kHiScoreLength = 122;
+
+// 121 blanks and "x".
+std::string EmptyHiScore();
+
+// The entry of a finished game: score, time, date, time of day, player,
+// game number, result, the four help counts, the score type and " x".
+std::string FormatHiScore(const GameResult& result, char timeSeparator = ':');
+
+// Inserts `entry` into `table` (padded to 20 entries with empty ones) at the
+// first rank whose entry has a lower score, or the same score and a longer
+// time; the last entry falls out. Returns the rank reached (0 to 19) or -1.
+// A blank score counts as -999999999, a blank time as 999999.
+int InsertHiScore(std::vector<std::string>& table, const std::string& entry);
+
+}  // namespace jw

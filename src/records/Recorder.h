@@ -1,0 +1,65 @@
+// Books finished games in the data folder: the log, the player's
+// progression file and the per-game totals in "STAT.DAT".
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "engine/GameResult.h"
+
+namespace jw {
+
+// Games won and lost in the current run, for the current player and game.
+struct RunCounters {
+    std::string player;
+    GameId gameId = -1;
+    std::int64_t won = 0;
+    std::int64_t lost = 0;
+};
+
+// The seven numbers of a player's totals of a game, then the run's won and
+// lost counts (0 unless the player and game are the current ones).
+using GameStats = std::array<std::int64_t, 9>;
+
+class Recorder {
+  public:
+    explicit Recorder(std::string dataFolder);
+
+    // Creates the statistics files and the player's (empty) progression
+    // file where they are missing. Returns false when one cannot be made.
+    bool EnsureStatFiles(const std::string& player);
+
+    // Books a finished game unless statistics are disabled: the log line,
+    // the progression bytes, then the totals. Returns false when a file
+    // could not be written (the files already written keep the game).
+    bool RecordGame(const GameResult& result, bool statisticsDisabled);
+
+    // Enters a finished game into its game's hi-score table; returns the
+    // rank reached (0 to 19) or -1. (The table is not yet seeded.)
+    int OfferHiScore(const GameResult& result);
+    // Callback for a new hi-score entry (the congratulation window).
+    std::function<void(const GameResult&, int rank)> onNewHiScore;
+
+    GameStats ReadGameStats(GameId id, const std::string& player) const;
+
+    // Starts a new run count: at start-up, for another player or game.
+    void ResetRun(const std::string& player, GameId id);
+    const RunCounters& Run() const { return run; }
+
+    std::string StatPath() const;
+    std::string LogPath() const;
+    std::string ProgressionPath(const std::string& player) const;
+
+  private:
+    bool Append(const std::string& path, const std::string& bytes);
+
+    std::string folder;
+    RunCounters run;
+};
+
+// The section of a game in "STAT.DAT": the id as 5 digits.
+std::string GameSection(GameId id);
+
+}  // namespace jw

@@ -1,0 +1,89 @@
+// jadewind-tool commands that read the statistics of a data folder: a
+// player's totals of a game, the previous games and the lost deals.
+#include <iostream>
+#include <optional>
+
+#include "Commands.h"
+#include "ToolHost.h"
+#include "engine/FixedText.h"
+#include "records/C_App_Config.h"
+#include "records/LogQueries.h"
+#include "records/RecordFile.h"
+#include "records/Recorder.h"
+
+namespace jw::tool {
+namespace {
+
+// Splits off "--data DIR" and "--player NAME"; the rest stays positional.
+struct RecordArgs {
+    std::string data;
+    std::optional<std::string> player;
+    Args rest;
+};
+
+std::optional<RecordArgs> ParseRecordArgs(const Args& args) {
+    RecordArgs parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if ((args[i] == "--data" || args[i] == "--player") && i + 1 < args.size()) {
+            (args[i] == "--data" ? parsed.data : parsed.player.emplace()) = args[i + 1];
+            ++i;
+        } else if (args[i].rfind("--", 0) == 0) {
+            return std::nullopt;
+        } else {
+            parsed.rest.push_back(args[i]);
+        }
+    }
+    if (parsed.data.empty()) {
+        ToolHost host;
+        parsed.data = TApplication_Config(host, "./").DefaultDataFolder();
+    }
+    return parsed;
+}
+
+void PrintGames(const std::vector<LoggedGame>& games) {
+    for (const LoggedGame& g : games)
+        std::cout << g.number << '\t' << (g.won ? "Won" : "Lost") << '\t' << g.date << '\t'
+                  << g.player << '\n';
+}
+
+int RunStats(const Args& args) {
+    const auto parsed = ParseRecordArgs(args);
+    if (!parsed || parsed->rest.size() != 1 || !parsed->player)
+        return UsageError("stats GAMEID --player NAME [--data DIR]");
+    const auto id = ParseInteger(parsed->rest[0]);
+    if (!id || *id < 0 || *id > 99999)
+        return UsageError("stats: bad game id");
+    const Recorder recorder(parsed->data);
+    const GameStats stats = recorder.ReadGameStats(static_cast<GameId>(*id), *parsed->player);
+    for (std::size_t i = 0; i < 7; ++i)
+        std::cout << (i ? " " : "") << stats[i];
+    std::cout << '\n';
+    return 0;
+}
+
+int RunPreviousGames(const Args& args) {
+    const auto parsed = ParseRecordArgs(args);
+    if (!parsed || !parsed->rest.empty() || parsed->player)
+        return UsageError("previousgames [--data DIR]");
+    PrintGames(LoadPreviousGames(FindDataFile(parsed->data, "Stat_log.dat")));
+    return 0;
+}
+
+int RunLostGames(const Args& args) {
+    const auto parsed = ParseRecordArgs(args);
+    if (!parsed || parsed->rest.size() != 1 || parsed->player)
+        return UsageError("lostgames GAME-NAME [--data DIR]");
+    PrintGames(LoadLostGames(FindDataFile(parsed->data, "Stat_log.dat"), parsed->rest[0]));
+    return 0;
+}
+
+const Registrar kStats{{"stats", "GAMEID --player NAME [--data DIR]",
+                        "print a player's seven totals of a game", RunStats}};
+const Registrar kPrevious{{"previousgames", "[--data DIR]",
+                           "print the newest logged games: number, result, date, player",
+                           RunPreviousGames}};
+const Registrar kLost{{"lostgames", "GAME-NAME [--data DIR]",
+                       "print the deals of a game lost and never won, newest first", RunLostGames}};
+
+}  // namespace
+}  // namespace jw::tool
