@@ -25,4 +25,13 @@ std::string FormatHiScore(const GameResult& result, char timeSeparator = ':');
 // A blank score counts as -999999999, a blank time as 999999.
 int InsertHiScore(std::vector<std::string>& table, const std::string& entry);
 
+// Whether the table has nothing at rank 1 (its score field empty or blank):
+// a table never played, or cleared.
+bool HiScoreTableEmpty(const std::vector<std::string>& table);
+
+// The 20 invented entries of a table never played: "* " and a first name,
+// the scores 50, 47, ... 14, 12, ... 2, 1, five seconds per point, dated
+// `now`, game number "000000000000000", won, no help, score type "01".
+std::vector<std::string> SeededHiScores(const LocalTime& now, char timeSeparator = ':');
+
 }  // namespace jw

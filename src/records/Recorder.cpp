@@ -99,18 +99,58 @@ bool Recorder::RecordGame(const GameResult& result, bool statisticsDisabled) {
     return ok;
 }
 
-int Recorder::OfferHiScore(const GameResult& result) {
-    const std::string path = FindDataFile(folder, "Stat_scr.dat");
-    const std::string section = GameSection(result.gameId);
+namespace {
+
+std::vector<std::string> HiScoreKeys() {
     std::vector<std::string> keys;
-    for (int rank = 1; rank <= kHiScoreEntries; ++rank)
+    for (int rank = 1; rank <= kHiScoreEntries; ++rank) {
         keys.push_back("01-" + FormatFixed(rank, 2));
+    }
+    return keys;
+}
+
+}  // namespace
+
+bool Recorder::HiScoresCleared() const {
+    return ReadValue(FindDataFile(folder, "Stat_scr.dat"), "Clear scores", "Cleared", "") == "Y";
+}
+
+std::vector<std::string> Recorder::ReadHiScores(GameId id, const LocalTime& now,
+                                                bool& seeded) const {
+    const std::vector<std::string> keys = HiScoreKeys();
     std::vector<std::string> table =
-        ReadValues(path, section, keys, std::vector<std::string>(keys.size(), EmptyHiScore()));
+        ReadValues(FindDataFile(folder, "Stat_scr.dat"), GameSection(id), keys,
+                   std::vector<std::string>(keys.size(), EmptyHiScore()));
+    seeded = HiScoreTableEmpty(table) && !HiScoresCleared();
+    if (seeded) {
+        table = SeededHiScores(now);
+    }
+    return table;
+}
+
+bool Recorder::WriteHiScores(GameId id, const std::vector<std::string>& table) {
+    return WriteValuesInPlace(FindDataFile(folder, "Stat_scr.dat"), GameSection(id), HiScoreKeys(),
+                              table);
+}
+
+int Recorder::OfferHiScore(const GameResult& result) {
+    bool seeded = false;
+    std::vector<std::string> table = ReadHiScores(result.gameId, result.end, seeded);
     const int rank = InsertHiScore(table, FormatHiScore(result));
-    if (rank >= 0 && !WriteValuesInPlace(path, section, keys, table))
+    if ((rank >= 0 || seeded) && !WriteHiScores(result.gameId, table)) {
         return -1;
+    }
     return rank;
+}
+
+std::vector<std::string> Recorder::LoadHiScores(GameId id, const LocalTime& now,
+                                                bool statisticsDisabled) {
+    bool seeded = false;
+    std::vector<std::string> table = ReadHiScores(id, now, seeded);
+    if (!statisticsDisabled) {
+        WriteHiScores(id, table);
+    }
+    return table;
 }
 
 GameStats Recorder::ReadGameStats(GameId id, const std::string& player) const {

@@ -36,9 +36,17 @@ class Recorder {
     // could not be written (the files already written keep the game).
     bool RecordGame(const GameResult& result, bool statisticsDisabled);
 
-    // Enters a finished game into its game's hi-score table; returns the
-    // rank reached (0 to 19) or -1. (The table is not yet seeded.)
+    // Enters a finished game into its game's hi-score table (seeded first
+    // when it was never played, unless all hi-scores were cleared); returns
+    // the rank reached (0 to 19) or -1.
     int OfferHiScore(const GameResult& result);
+    // The 20 entries of a game's table, seeded (dated `now`) when it was
+    // never played unless all hi-scores were cleared; unless statistics are
+    // disabled the table is written back, so that it exists from its first
+    // showing.
+    std::vector<std::string> LoadHiScores(GameId id, const LocalTime& now, bool statisticsDisabled);
+    // Whether the player cleared all hi-scores for good (no more seeding).
+    bool HiScoresCleared() const;
     // Callback for a new hi-score entry (the congratulation window).
     std::function<void(const GameResult&, int rank)> onNewHiScore;
 
@@ -54,6 +62,9 @@ class Recorder {
 
   private:
     bool Append(const std::string& path, const std::string& bytes);
+    // The table of a game as stored, and whether it had to be seeded.
+    std::vector<std::string> ReadHiScores(GameId id, const LocalTime& now, bool& seeded) const;
+    bool WriteHiScores(GameId id, const std::vector<std::string>& table);
 
     std::string folder;
     RunCounters run;

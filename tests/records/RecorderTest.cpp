@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "engine/FixedText.h"
 #include "platform/SaveFile.h"
 #include "platform/TempFolder.h"
@@ -118,19 +120,67 @@ namespace {
 TEST_F(RecorderTest, FinishedGamesEnterTheGamesHiScoreTable) {
     std::vector<int> announced;
     recorder.onNewHiScore = [&](const GameResult&, int rank) { announced.push_back(rank); };
-    ASSERT_TRUE(recorder.RecordGame(Game(true, 30), false));
-    ASSERT_TRUE(recorder.RecordGame(Game(true, 90, "Bob"), false));
-    ASSERT_TRUE(recorder.RecordGame(Game(false, 60, "Cy", 8), false));
-    EXPECT_EQ(announced, (std::vector<int>{0, 0, 0}));
+    // The first result of a game never played meets the seeded table:
+    // 50, 47, 44, ... so 45 comes third and 30 eighth.
+    ASSERT_TRUE(recorder.RecordGame(Game(true, 45), false));
+    ASSERT_TRUE(recorder.RecordGame(Game(true, 30, "Bob"), false));
+    ASSERT_TRUE(recorder.RecordGame(Game(false, 90, "Cy", 8), false));
+    EXPECT_EQ(announced, (std::vector<int>{2, 8, 0}));
     const std::string scores = temp / "Stat_scr.dat";
+    const auto player = [&](const char* section, const char* key) {
+        return TrimRight(Columns(ReadValue(scores, section, key, ""), 39, 30));
+    };
     EXPECT_EQ(ListKeys(scores, "00007").size(), 20u);
-    EXPECT_EQ(TrimRight(Columns(ReadValue(scores, "00007", "01-01", ""), 39, 30)), "Bob");
-    EXPECT_EQ(TrimRight(Columns(ReadValue(scores, "00007", "01-02", ""), 39, 30)), "Ann");
+    EXPECT_EQ(player("00007", "01-03"), "Ann");
+    EXPECT_EQ(player("00007", "01-09"), "Bob");
+    EXPECT_EQ(player("00007", "01-04").substr(0, 2), "* ");
+    EXPECT_EQ(ReadValue(scores, "00007", "01-01", "").substr(0, 12), "000000000050");
     EXPECT_EQ(ReadValue(scores, "00007", "01-20", "").size(), 122u);
-    EXPECT_EQ(ReadValue(scores, "00008", "01-01", "").substr(0, 12), "000000000060");
+    EXPECT_EQ(ReadValue(scores, "00008", "01-01", "").substr(0, 12), "000000000090");
+    EXPECT_EQ(Columns(ReadValue(scores, "00008", "01-01", ""), 86, 4), "Lost");
     EXPECT_EQ(ListSections(scores), (std::vector<std::string>{"Version", "00007", "00008"}));
     ASSERT_TRUE(recorder.RecordGame(Game(true, 5), true));  // disabled: no entry
+    // Lower than all 20: nothing changes, nobody is congratulated.
+    ASSERT_TRUE(recorder.RecordGame(Game(true, 0, "Dee"), false));
     EXPECT_EQ(announced.size(), 3u);
+}
+
+TEST_F(RecorderTest, SeededTablesAndTheClearMarker) {
+    const LocalTime now{2026, 12, 9, 23, 5, 7, 0};
+    const std::vector<std::string> seeded = SeededHiScores(now);
+    ASSERT_EQ(seeded.size(), 20u);
+    const std::vector<int> expected = {50, 47, 44, 41, 38, 35, 32, 29, 26, 23,
+                                       20, 17, 14, 12, 10, 8,  6,  4,  2,  1};
+    std::set<std::string> names;
+    for (std::size_t rank = 0; rank < seeded.size(); ++rank) {
+        const std::string& entry = seeded[rank];
+        ASSERT_EQ(entry.size(), 122u);
+        EXPECT_EQ(std::stoi(entry.substr(0, 12)), expected[rank]);
+        EXPECT_EQ(std::stoi(entry.substr(13, 6)), 5 * expected[rank]);
+        EXPECT_EQ(entry.substr(20, 8), "20261209");
+        EXPECT_EQ(entry.substr(29, 8), "23:05:07");
+        EXPECT_EQ(entry.substr(38, 2), "* ");
+        names.insert(entry.substr(38, 30));
+        EXPECT_EQ(entry.substr(69, 15), "000000000000000");
+        EXPECT_EQ(entry.substr(85, 4), "Won ");
+        EXPECT_EQ(entry.substr(118, 4), "01 x");
+    }
+    EXPECT_EQ(names.size(), 20u) << "one first name per rank";
+
+    // Showing a table never played seeds it and writes it.
+    const std::vector<std::string> shown = recorder.LoadHiScores(9, now, false);
+    EXPECT_EQ(shown, seeded);
+    EXPECT_EQ(ReadValue(temp / "Stat_scr.dat", "00009", "01-01", ""), seeded[0]);
+    // With statistics disabled nothing is written.
+    EXPECT_EQ(recorder.LoadHiScores(10, now, true), seeded);
+    EXPECT_EQ(ReadValue(temp / "Stat_scr.dat", "00010", "01-01", "none"), "none");
+
+    // After all hi-scores were cleared a new table starts empty: the first
+    // result takes rank 1.
+    ASSERT_TRUE(AppendSection(temp / "Stat_scr.dat", "Clear scores", {"Cleared"}, {"Y"}));
+    EXPECT_TRUE(recorder.HiScoresCleared());
+    EXPECT_EQ(recorder.OfferHiScore(Game(true, 3, "Ann", 11)), 0);
+    EXPECT_TRUE(HiScoreTableEmpty(recorder.LoadHiScores(12, now, false)));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // jadewind-tool commands that read the statistics of a data folder: a
-// player's totals of a game, the previous games and the lost deals.
+// player's totals of a game, a hi-score table, the previous games and the
+// lost deals.
 #include <iostream>
 #include <optional>
 
@@ -77,6 +78,29 @@ int RunLostGames(const Args& args) {
     return 0;
 }
 
+int RunHiScores(const Args& args) {
+    const auto parsed = ParseRecordArgs(args);
+    if (!parsed || parsed->rest.size() != 1 || parsed->player) {
+        return UsageError("hiscores GAMEID [--data DIR]");
+    }
+    const auto id = ParseInteger(parsed->rest[0]);
+    if (!id || *id < 0 || *id > 99999) {
+        return UsageError("hiscores: bad game id");
+    }
+    // Read only: a table never played is shown as it would be seeded, and
+    // nothing is written.
+    ToolHost host;
+    Recorder recorder(parsed->data);
+    for (const std::string& entry :
+         recorder.LoadHiScores(static_cast<GameId>(*id), host.Now(), true)) {
+        std::cout << entry << '\n';
+    }
+    return 0;
+}
+
+const Registrar kHiScores{{"hiscores", "GAMEID [--data DIR]",
+                           "print the 20 entries of a game's hi-score table as stored",
+                           RunHiScores}};
 const Registrar kStats{{"stats", "GAMEID --player NAME [--data DIR]",
                         "print a player's seven totals of a game", RunStats}};
 const Registrar kPrevious{{"previousgames", "[--data DIR]",
