@@ -84,6 +84,17 @@ class GameWindow : public ::testing::Test {
         return std::nullopt;
     }
 
+    // Clicks the two tiles of a free pair; false when there is none.
+    static bool ClickAFreePair(GameShell& shell) {
+        const auto pair = FreePair(*shell.Engine());
+        if (!pair) {
+            return false;
+        }
+        ClickTile(shell, pair->first);
+        ClickTile(shell, pair->second);
+        return true;
+    }
+
     // Moves the pointer over a tile's face and clicks it, as a hand would.
     static void MoveAndClick(GameShell& shell, BoardPos pos) {
         BoardView* view = shell.Window()->Board();
@@ -375,12 +386,8 @@ TEST_F(GameWindow, ClosingWithAGameInProgressHoldsItAndTheNextStartResumesIt) {
     {
         auto shell = StartShell();
         ASSERT_NE(shell, nullptr);
-        TMahJong_interface& engine = *shell->Engine();
-        const auto pair = FreePair(engine);
-        ASSERT_TRUE(pair.has_value());
-        ClickTile(*shell, pair->first);
-        ClickTile(*shell, pair->second);
-        number = engine.gameNumber;
+        ASSERT_TRUE(ClickAFreePair(*shell));
+        number = shell->Engine()->gameNumber;
         EXPECT_TRUE(shell->Window()->close());
         EXPECT_TRUE(std::filesystem::exists(shell->DataFolder() + "Stat_e01.dat"));
         // The bars' arrangement is stored with its version.
@@ -448,20 +455,11 @@ TEST_F(GameWindow, ClosingWritesTheWindowStateAndAsksWhenConfigured) {
     EXPECT_NE(settings.ReadInteger("Preference", "MainClientWidth", -1), -1);
 }
 
-}  // namespace
-}  // namespace jw
-
-namespace jw {
-namespace {
-
 TEST_F(GameWindow, AGameLeftForANewOneIsBookedOnceAsLost) {
     auto shell = StartShell();
     ASSERT_NE(shell, nullptr);
     TMahJong_interface& engine = *shell->Engine();
-    const auto pair = FreePair(engine);
-    ASSERT_TRUE(pair.has_value());
-    ClickTile(*shell, pair->first);
-    ClickTile(*shell, pair->second);
+    ASSERT_TRUE(ClickAFreePair(*shell));
     QTest::qWait(50);
     ASSERT_EQ(engine.counters.matchesMade, 1);
     shell->Window()->Action(CommandId::New)->trigger();
