@@ -128,7 +128,8 @@ TEST_F(RecorderTest, FinishedGamesEnterTheGamesHiScoreTable) {
     EXPECT_EQ(announced, (std::vector<int>{2, 8, 0}));
     const std::string scores = temp / "Stat_scr.dat";
     const auto player = [&](const char* section, const char* key) {
-        return TrimRight(Columns(ReadValue(scores, section, key, ""), 39, 30));
+        const std::string entry = ReadValue(scores, section, key, "");
+        return std::string(TrimRight(Columns(entry, 39, 30)));
     };
     EXPECT_EQ(ListKeys(scores, "00007").size(), 20u);
     EXPECT_EQ(player("00007", "01-03"), "Ann");
@@ -137,7 +138,8 @@ TEST_F(RecorderTest, FinishedGamesEnterTheGamesHiScoreTable) {
     EXPECT_EQ(ReadValue(scores, "00007", "01-01", "").substr(0, 12), "000000000050");
     EXPECT_EQ(ReadValue(scores, "00007", "01-20", "").size(), 122u);
     EXPECT_EQ(ReadValue(scores, "00008", "01-01", "").substr(0, 12), "000000000090");
-    EXPECT_EQ(Columns(ReadValue(scores, "00008", "01-01", ""), 86, 4), "Lost");
+    const std::string lost = ReadValue(scores, "00008", "01-01", "");
+    EXPECT_EQ(Columns(lost, 86, 4), "Lost");
     EXPECT_EQ(ListSections(scores), (std::vector<std::string>{"Version", "00007", "00008"}));
     ASSERT_TRUE(recorder.RecordGame(Game(true, 5), true));  // disabled: no entry
     // Lower than all 20: nothing changes, nobody is congratulated.
