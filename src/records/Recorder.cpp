@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "engine/FixedText.h"
@@ -169,6 +170,39 @@ GameStats Recorder::ReadGameStats(GameId id, const std::string& player) const {
         stats[8] = run.lost;
     }
     return stats;
+}
+
+std::string Recorder::TrimLog(std::size_t keep) {
+    const std::string log = LogPath();
+    const std::optional<std::vector<std::string>> lines = ReadLines(log, kMaxRecordFileBytes);
+    if (!lines) {
+        return "Error reading the file: " + log;
+    }
+    std::string kept;
+    const std::size_t first = lines->size() > keep ? lines->size() - keep : 0;
+    for (std::size_t i = first; i < lines->size(); ++i) {
+        kept += (*lines)[i];
+        kept += "\r\n";
+    }
+    const std::string temporary = (std::filesystem::path(folder) / "_Stat_log.tmp").string();
+    std::error_code error;
+    bool moved = WriteFileAtomically(temporary, kept);
+    if (moved) {
+        std::filesystem::rename(temporary, log, error);
+        moved = !error;
+    }
+    if (!moved) {
+        std::filesystem::remove(temporary, error);
+        return "Error in renaming the file: " + temporary + "\r" + "to:" + " " + log;
+    }
+    return std::string(kLogClearedMessage);
+}
+
+std::string Recorder::ClearLog(const std::string& player) {
+    std::error_code error;
+    std::filesystem::remove(LogPath(), error);
+    std::filesystem::remove(ProgressionPath(player), error);
+    return std::string(kLogClearedMessage);
 }
 
 void Recorder::ResetRun(const std::string& player, GameId id) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/GameResult.h"
 
@@ -22,6 +24,8 @@ struct RunCounters {
 // The seven numbers of a player's totals of a game, then the run's won and
 // lost counts (0 unless the player and game are the current ones).
 using GameStats = std::array<std::int64_t, 9>;
+
+inline constexpr std::string_view kLogClearedMessage = "Log Statistics have been cleared.";
 
 class Recorder {
   public:
@@ -51,6 +55,15 @@ class Recorder {
     std::function<void(const GameResult&, int rank)> onNewHiScore;
 
     GameStats ReadGameStats(GameId id, const std::string& player) const;
+
+    // Keeps the newest `keep` records of the log (counted as read, not as
+    // estimated) and leaves every other file, the progression files
+    // included, as it is. Returns the message to show: done, or why the
+    // shortened log could not take the old one's place (then the old log is
+    // whole).
+    std::string TrimLog(std::size_t keep);
+    // Deletes the log and `player`'s progression file; returns the message.
+    std::string ClearLog(const std::string& player);
 
     // Starts a new run count: at start-up, for another player or game.
     void ResetRun(const std::string& player, GameId id);

@@ -185,5 +185,39 @@ TEST_F(RecorderTest, SeededTablesAndTheClearMarker) {
     EXPECT_TRUE(HiScoreTableEmpty(recorder.LoadHiScores(12, now, false)));
 }
 
+TEST_F(RecorderTest, TrimmingKeepsTheNewestRecordsAndTheProgression) {
+    // One game recorded, then a log of 12,000 records put in place.
+    ASSERT_TRUE(recorder.RecordGame(Game(true, 10), false));
+    std::string records;
+    for (int game = 0; game < 12000; ++game) {
+        GameResult result = Game(game % 3 != 0, game);
+        result.gameNumber = FormatFixed(game, 13);
+        records += FormatLogLine(result) + "\r\n";
+    }
+    const std::string log = recorder.LogPath();
+    ASSERT_TRUE(WriteFileAtomically(log, records));
+    const std::string progression = recorder.ProgressionPath("Ann");
+    const std::string progressionBefore = *ReadFileBytes(progression, 1u << 20);
+    const std::vector<std::string> before = *ReadLines(log, kMaxRecordFileBytes);
+    ASSERT_EQ(before.size(), 12000u);
+
+    EXPECT_EQ(recorder.TrimLog(5000), "Log Statistics have been cleared.");
+    const std::vector<std::string> after = *ReadLines(log, kMaxRecordFileBytes);
+    ASSERT_EQ(after.size(), 5000u);
+    EXPECT_EQ(after.front(), before[7000]);
+    EXPECT_EQ(after.back(), before.back());
+    EXPECT_EQ(*ReadFileBytes(progression, 1u << 20), progressionBefore)
+        << "trimming the log keeps the other statistics";
+    EXPECT_FALSE(std::filesystem::exists(temp / "_Stat_log.tmp"));
+    // Keeping more than there is changes nothing.
+    EXPECT_EQ(recorder.TrimLog(9000), "Log Statistics have been cleared.");
+    EXPECT_EQ(ReadLines(log, kMaxRecordFileBytes)->size(), 5000u);
+
+    EXPECT_EQ(recorder.ClearLog("Ann"), "Log Statistics have been cleared.");
+    EXPECT_FALSE(std::filesystem::exists(log));
+    EXPECT_FALSE(std::filesystem::exists(progression));
+    EXPECT_TRUE(std::filesystem::exists(recorder.StatPath()));
+}
+
 }  // namespace
 }  // namespace jw
