@@ -1,12 +1,15 @@
 // jadewind-tool commands that read the statistics of a data folder: a
 // player's totals of a game, a hi-score table, the previous games and the
 // lost deals.
+#include <cstdint>
+#include <cstdio>
 #include <iostream>
 #include <optional>
 
 #include "Commands.h"
 #include "ToolHost.h"
 #include "engine/FixedText.h"
+#include "platform/Text.h"
 #include "records/C_App_Config.h"
 #include "records/LogQueries.h"
 #include "records/RecordFile.h"
@@ -98,6 +101,59 @@ int RunHiScores(const Args& args) {
     return 0;
 }
 
+// The log as a table a person can read, oldest first: "--game" and
+// "--player" keep the records of one game or player, "--last K" the K
+// newest of those.
+int RunLog(const Args& args) {
+    std::optional<std::string> game;
+    std::optional<std::size_t> last;
+    Args rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--game" && i + 1 < args.size()) {
+            game = args[++i];
+        } else if (args[i] == "--last" && i + 1 < args.size()) {
+            const auto count = ParseInteger(args[++i]);
+            if (!count || *count < 0) {
+                return UsageError("log: --last takes a whole number, 0 or more");
+            }
+            last = static_cast<std::size_t>(*count);
+        } else {
+            rest.push_back(args[i]);
+        }
+    }
+    const auto parsed = ParseRecordArgs(rest);
+    if (!parsed || !parsed->rest.empty()) {
+        return UsageError("log [--game NAME] [--player NAME] [--last K] [--data DIR]");
+    }
+    std::vector<LoggedGame> shown;
+    for (const LoggedGame& logged :
+         LoadPreviousGames(FindDataFile(parsed->data, "Stat_log.dat"), SIZE_MAX)) {
+        if ((!game || logged.game == *game) &&
+            (!parsed->player || logged.player == *parsed->player)) {
+            shown.push_back(logged);
+            if (last && shown.size() >= *last) {
+                break;
+            }
+        }
+    }
+    std::printf("%-10s  %-8s  %-30s  %-30s  %-4s  %s\n", "Date", "Time", "Game", "Player", "W/L",
+                "Game number");
+    for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
+        const std::string date =
+            it->date.size() == 8
+                ? it->date.substr(0, 4) + "-" + it->date.substr(4, 2) + "-" + it->date.substr(6, 2)
+                : std::string();
+        std::printf("%-10s  %-8s  %-30s  %-30s  %-4s  %s\n", date.c_str(),
+                    EscapeControlCharacters(it->time).c_str(),
+                    EscapeControlCharacters(it->game).c_str(),
+                    EscapeControlCharacters(it->player).c_str(), it->won ? "Won" : "Lost",
+                    EscapeControlCharacters(it->number).c_str());
+    }
+    return 0;
+}
+
+const Registrar kLog{{"log", "[--game NAME] [--player NAME] [--last K] [--data DIR]",
+                      "print the log's records as a table, oldest first", RunLog}};
 const Registrar kHiScores{{"hiscores", "GAMEID [--data DIR]",
                            "print the 20 entries of a game's hi-score table as stored",
                            RunHiScores}};
