@@ -9,6 +9,7 @@
 
 #include "platform/SaveFile.h"
 #include "records/LogQueries.h"
+#include "records/OverallScore.h"
 #include "records/Recorder.h"
 #include "records/StatRecords.h"
 
@@ -75,6 +76,19 @@ void BM_RecordGameFullFolder(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecordGameFullFolder)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// 20 players, each with a best result in every built-in game.
+void BM_LoadOverallStandings(benchmark::State& state) {
+    FullFolder folder(0);
+    OverallScore overall(folder.path);
+    for (int player = 0; player < 20; ++player)
+        for (GameId game = 0; game < 106; ++game)
+            overall.Update(game, Join({"Player ", std::to_string(player)}), false, 60 + player,
+                           100 + game);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(overall.LoadStandings());
+}
+BENCHMARK(BM_LoadOverallStandings)->Unit(benchmark::kMillisecond);
 
 void BM_NewestRecordsOfLongLog(benchmark::State& state) {
     FullFolder folder(30000);

@@ -248,6 +248,17 @@ std::optional<int> GameCatalog::Field(GameId id, int from, int width) const {
     return static_cast<int>(*value);
 }
 
+std::vector<GameId> GameCatalog::Ids() const {
+    std::vector<GameId> ids;
+    ids.reserve(records.size());
+    for (const std::string& record : records) {
+        if (const auto id = ParseInteger(Columns(record, 51, 5))) {
+            ids.push_back(static_cast<GameId>(*id));
+        }
+    }
+    return ids;
+}
+
 std::string GameCatalog::NameOf(GameId id) const {
     if (id >= kFirstCustomGameId) {
         return customLayouts != nullptr ? customLayouts->LayoutNameById(id) : std::string();

@@ -24,7 +24,7 @@ enum class GameType { MahJong = 1, MemoryUp = 2 };
 
 // Where the names of custom layouts come from.
 class CustomLayoutIndex {
-public:
+  public:
     virtual ~CustomLayoutIndex() = default;
     // The name of a registered custom layout, or empty.
     virtual std::string LayoutNameById(GameId id) const = 0;
@@ -59,11 +59,13 @@ std::string TypeCaption(int type);
 int TileCountClass(int tiles);
 
 class GameCatalog {
-public:
+  public:
     // Builds the 106 built-in records in id order.
     GameCatalog();
 
     const std::vector<std::string>& Records() const { return records; }
+    // The ids of the built-in games, in catalog order.
+    std::vector<GameId> Ids() const;
 
     // Consulted for ids of 10000 and above and for names not in the catalog.
     void SetCustomLayouts(const CustomLayoutIndex* index) { customLayouts = index; }
@@ -83,7 +85,7 @@ public:
     // The record of a game, or nothing.
     const std::string* RecordOf(GameId id) const;
 
-private:
+  private:
     std::optional<int> Field(GameId id, int from, int width) const;
 
     std::vector<std::string> records;

@@ -41,6 +41,22 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
+bool AppendFileBytes(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat before {};
+    bool ok = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
+    if (ok && !(WriteAll(fd, bytes) && ::fsync(fd) == 0)) {
+        ok = false;
+        if (::ftruncate(fd, before.st_size) == 0) {
+            ::fsync(fd);
+        }
+    }
+    return ::close(fd) == 0 && ok;
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     namespace fs = std::filesystem;
     if (path.empty()) {

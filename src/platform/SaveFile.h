@@ -18,6 +18,13 @@ namespace jw {
 // behind) when the file cannot be written.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Adds `bytes` at the end of the file at `path` (made when missing) and
+// flushes them to the disk: the way a growing log is written, without
+// copying what it already holds. The old contents are never touched; a
+// write that fails part-way is cut off again, so the file ends where it
+// ended before. Returns false when the bytes could not be added.
+bool AppendFileBytes(const std::string& path, std::string_view bytes);
+
 // Writes `lines` as a text file, each line ended by CR LF, crash-safely.
 bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines);
 

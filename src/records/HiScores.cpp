@@ -95,4 +95,12 @@ int InsertHiScore(std::vector<std::string>& table, const std::string& entry) {
     return -1;
 }
 
+std::vector<std::string> HiScoreKeys() {
+    std::vector<std::string> keys;
+    for (int rank = 1; rank <= kHiScoreEntries; ++rank) {
+        keys.push_back("01-" + FormatFixed(rank, 2));
+    }
+    return keys;
+}
+
 }  // namespace jw

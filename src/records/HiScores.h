@@ -12,6 +12,9 @@ namespace jw {
 inline constexpr int kHiScoreEntries = 20;
 inline constexpr int kHiScoreLength = 122;
 
+// The keys of a table's entries, "01-01" to "01-20".
+std::vector<std::string> HiScoreKeys();
+
 // 121 blanks and "x".
 std::string EmptyHiScore();
 

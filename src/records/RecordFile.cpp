@@ -115,6 +115,11 @@ std::string FindDataFile(const std::string& folder, std::string_view name) {
     return exact.string();
 }
 
+bool EnsureRecordFile(const std::string& path, std::string_view versionKey) {
+    std::error_code error;
+    return fs::exists(path, error) || Save(path, {"[Version]", KeyLine(versionKey, "0300")});
+}
+
 std::string ReadValue(const std::string& path, std::string_view section, std::string_view key,
                       std::string_view fallback) {
     const Lines file = Load(path);
@@ -162,16 +167,17 @@ std::vector<std::string> ReadValues(const std::string& path, std::string_view se
     return values;
 }
 
-bool WriteValue(const std::string& path, std::string_view section, std::string_view key,
-                std::string_view value) {
-    Lines file = Load(path);
-    if (!file.readable)
-        return false;
-    auto& lines = file.lines;
+namespace {
+
+// Sets one value in the lines of a record file: in place when the key
+// exists with a value of the same length, else by rebuilding the section,
+// or by appending a missing section.
+void SetValue(std::vector<std::string>& lines, std::string_view section, std::string_view key,
+              std::string_view value) {
     const std::size_t header = FindHeader(lines, section);
     if (header == lines.size()) {
         AppendTo(lines, section, {std::string(key)}, {std::string(value)});
-        return Save(path, lines);
+        return;
     }
     const std::size_t end = BodyEnd(lines, header);
     // Rebuild: the pairs with leading blanks of their values removed, empty
@@ -189,7 +195,7 @@ bool WriteValue(const std::string& path, std::string_view section, std::string_v
         const bool match = !replaced && KeyOf(line) == key;
         if (match && line.size() - eq - 1 == value.size()) {
             line.replace(eq + 1, value.size(), value);
-            return Save(path, lines);
+            return;
         }
         std::string_view rest = std::string_view(line).substr(eq + 1);
         while (!rest.empty() && rest.front() == ' ')
@@ -206,7 +212,23 @@ bool WriteValue(const std::string& path, std::string_view section, std::string_v
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(header + 1),
                 lines.begin() + static_cast<std::ptrdiff_t>(end));
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(header + 1), body.begin(), body.end());
-    return Save(path, lines);
+}
+
+}  // namespace
+
+bool WriteValue(const std::string& path, std::string_view section, std::string_view key,
+                std::string_view value) {
+    return WriteValues(path, section, {std::string(key)}, {std::string(value)});
+}
+
+bool WriteValues(const std::string& path, std::string_view section,
+                 const std::vector<std::string>& keys, const std::vector<std::string>& values) {
+    Lines file = Load(path);
+    if (!file.readable)
+        return false;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        SetValue(file.lines, section, keys[i], i < values.size() ? values[i] : std::string());
+    return Save(path, file.lines);
 }
 
 bool WriteValuesInPlace(const std::string& path, std::string_view section,
@@ -280,6 +302,90 @@ std::vector<std::string> ListKeys(const std::string& path, std::string_view sect
         if (!TrimRight(file.lines[i]).empty())
             keys.emplace_back(KeyOf(file.lines[i]));
     return keys;
+}
+
+RecordSnapshot::RecordSnapshot(const std::string& path) {
+    const Lines file = Load(path);
+    for (const std::string& line : file.lines) {
+        if (IsHeader(line)) {
+            const std::string_view text = TrimRight(line);
+            names.emplace_back(text.substr(1, text.size() - 2));
+            bodies.emplace_back();
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (bodies.empty() || eq == std::string::npos)
+            continue;
+        bodies.back().push_back({std::string(KeyOf(line)), line.substr(eq + 1)});
+    }
+}
+
+std::optional<std::string_view> RecordSnapshot::Find(std::string_view section,
+                                                     std::string_view key) const {
+    for (std::size_t s = 0; s < names.size(); ++s) {
+        if (names[s] != section)
+            continue;
+        for (const Pair& pair : bodies[s])
+            if (pair.key == key)
+                return pair.value;
+        return std::nullopt;  // only the first section of a name counts
+    }
+    return std::nullopt;
+}
+
+bool WriteValueInSections(const std::string& path, std::string_view key, std::string_view value,
+                          const std::function<bool(std::string_view section)>& where) {
+    Lines file = Load(path);
+    if (!file.readable)
+        return false;
+    std::vector<std::string> out;
+    out.reserve(file.lines.size() + 256);
+    const auto& lines = file.lines;
+    for (std::size_t i = 0; i < lines.size();) {
+        if (!IsHeader(lines[i])) {
+            out.push_back(lines[i++]);
+            continue;
+        }
+        const std::size_t header = i;
+        const std::size_t end = BodyEnd(lines, header);
+        const std::string_view text = TrimRight(lines[header]);
+        const bool chosen = where(text.substr(1, text.size() - 2));
+        out.push_back(lines[header]);
+        bool written = !chosen;
+        std::size_t lastPair = out.size();  // where a missing key line goes
+        for (std::size_t j = header + 1; j < end; ++j) {
+            const std::string& line = lines[j];
+            if (!written && line.find('=') != std::string::npos && KeyOf(line) == key) {
+                out.push_back(KeyLine(key, value));
+                written = true;
+            } else {
+                out.push_back(line);
+            }
+            if (!TrimRight(line).empty())
+                lastPair = out.size();
+        }
+        if (!written)
+            out.insert(out.begin() + static_cast<std::ptrdiff_t>(lastPair), KeyLine(key, value));
+        i = end;
+    }
+    return Save(path, out);
+}
+
+bool RewriteLines(const std::string& path,
+                  const std::function<std::optional<std::string>(std::string_view line)>& change) {
+    Lines file = Load(path);
+    if (!file.readable)
+        return false;
+    std::vector<std::string> out;
+    out.reserve(file.lines.size());
+    bool changed = false;
+    for (const std::string& line : file.lines) {
+        std::optional<std::string> next = change(line);
+        changed = changed || !next || *next != line;
+        if (next)
+            out.push_back(std::move(*next));
+    }
+    return !changed || Save(path, out);
 }
 
 }  // namespace jw

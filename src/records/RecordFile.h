@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ inline constexpr std::uintmax_t kMaxRecordFileBytes = 64u * 1024u * 1024u;
 // without regard to letter case. When no such file exists, the path with
 // `name` spelt as given (the canonical spelling for a new file).
 std::string FindDataFile(const std::string& folder, std::string_view name);
+
+// Creates a missing record file with its version section: "[Version]" and
+// `versionKey` "=0300". Returns false when it cannot be made.
+bool EnsureRecordFile(const std::string& path, std::string_view versionKey);
 
 // The value of the first matching key line of the section, trailing blanks
 // removed, or `fallback` when the file, the section or the key is missing.
@@ -43,6 +48,10 @@ std::vector<std::string> ReadValues(const std::string& path, std::string_view se
 // Returns false when the file cannot be read or written (old file kept).
 bool WriteValue(const std::string& path, std::string_view section, std::string_view key,
                 std::string_view value);
+// Writes several values of one section, each as `WriteValue` does, in one
+// rewrite of the file.
+bool WriteValues(const std::string& path, std::string_view section,
+                 const std::vector<std::string>& keys, const std::vector<std::string>& values);
 
 // Writes the key lines over the section's body when the body holds exactly
 // these keys at the same value lengths; otherwise rebuilds the section.
@@ -65,5 +74,37 @@ std::vector<std::string> ListSections(const std::string& path);
 
 // Keys of the section's non-empty lines, trailing blanks removed.
 std::vector<std::string> ListKeys(const std::string& path, std::string_view section);
+
+// A record file read once, for many lookups (a file that cannot be read
+// reads as empty).
+class RecordSnapshot {
+  public:
+    explicit RecordSnapshot(const std::string& path);
+
+    // The section names in file order.
+    const std::vector<std::string>& Sections() const { return names; }
+    // The value (text after the first "=", unchanged) of the section's first
+    // line with this key; nothing when the section or the key is missing.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+  private:
+    struct Pair {
+        std::string key, value;
+    };
+    std::vector<std::string> names;
+    std::vector<std::vector<Pair>> bodies;  // by section, in file order
+};
+
+// Writes `value` under `key` in every section whose name `where` accepts,
+// adding the key line to sections that lack it, in one rewrite of the file.
+bool WriteValueInSections(const std::string& path, std::string_view key, std::string_view value,
+                          const std::function<bool(std::string_view section)>& where);
+
+// Rewrites a text file line by line: `change` gives the new line, or nothing
+// to drop the line. The file is replaced crash-safely, and only when a line
+// changed. Returns false when the file cannot be read or written (it is then
+// left as it was); a missing file is no failure.
+bool RewriteLines(const std::string& path,
+                  const std::function<std::optional<std::string>(std::string_view line)>& change);
 
 }  // namespace jw

@@ -26,21 +26,13 @@ bool Exists(const std::string& path) {
     return fs::exists(path, error);
 }
 
-std::string Line(std::string_view key, std::string_view value) {
-    std::string line;
-    line.append(key);
-    line.push_back('=');
-    line.append(value);
-    return line;
-}
-
 }  // namespace
 
 std::string GameSection(GameId id) {
     return FormatFixed(id, 5);
 }
 
-Recorder::Recorder(std::string dataFolder) : folder(std::move(dataFolder)) {}
+Recorder::Recorder(std::string dataFolder) : folder(std::move(dataFolder)), overall(folder) {}
 
 std::string Recorder::StatPath() const {
     return FindDataFile(folder, "Stat.dat");
@@ -55,9 +47,7 @@ std::string Recorder::ProgressionPath(const std::string& player) const {
 bool Recorder::EnsureStatFiles(const std::string& player) {
     bool ok = true;
     const auto ensure = [&](std::string_view name, std::string_view key) {
-        const std::string path = FindDataFile(folder, name);
-        if (!Exists(path))
-            ok = WriteLinesAtomically(path, {"[Version]", Line(key, "0300")}) && ok;
+        ok = EnsureRecordFile(FindDataFile(folder, name), key) && ok;
     };
     ensure("Stat.dat", "Version");
     ensure("Stat_scr.dat", "Version");
@@ -69,15 +59,11 @@ bool Recorder::EnsureStatFiles(const std::string& player) {
 }
 
 bool Recorder::Append(const std::string& path, const std::string& bytes) {
-    std::string text;
-    if (Exists(path)) {
-        auto old = ReadFileBytes(path, kMaxRecordFileBytes);
-        if (!old)
-            return false;  // unreadable or too large: left as it is
-        text = std::move(*old);
-    }
-    text += bytes;
-    return WriteFileAtomically(path, text);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxRecordFileBytes)
+        return false;  // a file grown beyond any real log: left as it is
+    return AppendFileBytes(path, bytes);
 }
 
 bool Recorder::RecordGame(const GameResult& result, bool statisticsDisabled) {
@@ -99,18 +85,6 @@ bool Recorder::RecordGame(const GameResult& result, bool statisticsDisabled) {
         onNewHiScore(result, rank);
     return ok;
 }
-
-namespace {
-
-std::vector<std::string> HiScoreKeys() {
-    std::vector<std::string> keys;
-    for (int rank = 1; rank <= kHiScoreEntries; ++rank) {
-        keys.push_back("01-" + FormatFixed(rank, 2));
-    }
-    return keys;
-}
-
-}  // namespace
 
 bool Recorder::HiScoresCleared() const {
     return ReadValue(FindDataFile(folder, "Stat_scr.dat"), "Clear scores", "Cleared", "") == "Y";
@@ -137,10 +111,11 @@ bool Recorder::WriteHiScores(GameId id, const std::vector<std::string>& table) {
 int Recorder::OfferHiScore(const GameResult& result) {
     bool seeded = false;
     std::vector<std::string> table = ReadHiScores(result.gameId, result.end, seeded);
-    const int rank = InsertHiScore(table, FormatHiScore(result));
+    int rank = InsertHiScore(table, FormatHiScore(result));
     if ((rank >= 0 || seeded) && !WriteHiScores(result.gameId, table)) {
-        return -1;
+        rank = -1;
     }
+    overall.Update(result.gameId, result.player, false, result.elapsed, result.score);
     return rank;
 }
 

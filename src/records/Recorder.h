@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/GameResult.h"
+#include "records/OverallScore.h"
 
 namespace jw {
 
@@ -26,6 +27,17 @@ struct RunCounters {
 using GameStats = std::array<std::int64_t, 9>;
 
 inline constexpr std::string_view kLogClearedMessage = "Log Statistics have been cleared.";
+inline constexpr std::string_view kAllClearedMessage =
+    "Statistics, Hi-Scores, and Log have been cleared.";
+
+// Which records a clearing of statistics or hi-scores takes: one game or
+// all of them, one player or all of them.
+struct ClearScope {
+    GameId gameId = -1;
+    bool allGames = false;
+    bool allPlayers = false;
+    std::string player;
+};
 
 class Recorder {
   public:
@@ -54,6 +66,34 @@ class Recorder {
     // Callback for a new hi-score entry (the congratulation window).
     std::function<void(const GameResult&, int rank)> onNewHiScore;
 
+    // Removes hi-score entries: the player's (or everybody's, with
+    // `allPlayers`) in one game or in every built-in game, taking each
+    // removed entry's game off its player's overall score. All games of all
+    // players: the hi-scores and the overall score start afresh, and new
+    // tables are no longer seeded.
+    bool ClearHiScores(const ClearScope& scope);
+    // Writes 20 empty entries into a game's table (a deleted own layout).
+    bool ResetGameHiScores(GameId id);
+
+    // Sets totals to zero and removes log records: the player's (or
+    // everybody's) of one game or of all games. All games of all players:
+    // the totals file and the log are deleted and made anew.
+    bool ClearStatistics(const ClearScope& scope);
+    // Clears statistics, hi-scores, overall score, log and the run counts,
+    // and deletes the progression files of the listed players. Returns the
+    // message to show.
+    std::string ClearAll(const std::vector<std::string>& players, const std::string& current);
+
+    // Carries a player's new name into every records file: the totals, the
+    // overall score, the log, the hi-scores and the progression file.
+    // `progress` hears the count of lines copied, every 10 lines. Returns
+    // the message of a failure, empty on success (files done before a
+    // failure keep the new name; the failing file is left as it was).
+    std::string RenamePlayerInRecords(const std::string& oldName, const std::string& newName,
+                                      const std::function<void(std::size_t)>& progress = {});
+
+    OverallScore& Overall() { return overall; }
+
     GameStats ReadGameStats(GameId id, const std::string& player) const;
 
     // Keeps the newest `keep` records of the log (counted as read, not as
@@ -79,8 +119,13 @@ class Recorder {
     std::vector<std::string> ReadHiScores(GameId id, const LocalTime& now, bool& seeded) const;
     bool WriteHiScores(GameId id, const std::vector<std::string>& table);
 
+    // Removes the entries of a game's table that `matches`; false only on a
+    // write failure.
+    bool RemoveHiScores(GameId id, const std::function<bool(std::string_view player)>& matches);
+
     std::string folder;
     RunCounters run;
+    OverallScore overall;
 };
 
 // The section of a game in "STAT.DAT": the id as 5 digits.

@@ -3,6 +3,11 @@
 // random available match and never shuffles, and prints how often it wins.
 // Deals whose last batches hold single tiles cannot be played out; they are
 // listed, not hidden.
+//
+// With "--record --player NAME [--data DIR]" the games are played through
+// the engine itself (its start of a new deal, its picks, its end of game),
+// and every finished game is booked in the data folder's records as a game
+// played in the window is.
 #include <iomanip>
 #include <iostream>
 #include <map>
@@ -14,7 +19,10 @@
 #include "engine/Deal.h"
 #include "engine/FixedText.h"
 #include "engine/GameNumber.h"
+#include "engine/Jong_class_interface.h"
 #include "engine/MatchFinder.h"
+#include "records/C_App_Config.h"
+#include "records/Recorder.h"
 
 namespace jw::tool {
 namespace {
@@ -101,14 +109,99 @@ bool Autoplay(const std::string& what, int games, std::mt19937& random, bool qui
     return true;
 }
 
+// The engine's host for an unattended player: a seeded random source (the
+// deals are repeatable), and a game without matches is ended, not shuffled.
+class AutoplayHost : public ToolHost {
+  public:
+    explicit AutoplayHost(std::uint32_t seed) : random(seed) {}
+    int Random(int range) override {
+        return range < 1 ? 0 : static_cast<int>(random() % static_cast<unsigned>(range));
+    }
+    NoMoreMatchesChoice ShowNoMoreMatches() override { return NoMoreMatchesChoice::EndGame; }
+
+    std::mt19937 random;
+};
+
+// Books every game the engine ends.
+struct RecordingHooks : EngineHooks {
+    explicit RecordingHooks(Recorder& records) : recorder(records) {}
+    void RecordGame(const GameResult& result) override {
+        ++booked;
+        result.won ? ++won : 0;
+        failed = !recorder.RecordGame(result, false) || failed;
+    }
+    Recorder& recorder;
+    int booked = 0;
+    int won = 0;
+    bool failed = false;
+};
+
+int RecordedAutoplay(const std::string& what, int games, std::uint32_t seed,
+                     const std::string& player, std::string data) {
+    const auto id = ParseInteger(what);
+    if (!id || *id < 0 || (*id >= kBuiltInGameCount && *id < kFirstCustomGameId)) {
+        return UsageError("autoplay --record takes a game id");
+    }
+    AutoplayHost host(seed);
+    if (data.empty()) {
+        data = TApplication_Config(host, "./").DefaultDataFolder();
+    }
+    Recorder recorder(data);
+    RecordingHooks hooks(recorder);
+    TMahJong_interface engine(host);
+    engine.resources = ToolLibrary();
+    engine.dataFolder = data;
+    engine.hooks = &hooks;
+    if (engine.resources == nullptr) {
+        return 1;
+    }
+    for (int k = 0; k < games; ++k) {
+        if (!engine.StartGame(ReadMode::NewGame, static_cast<GameId>(*id), "", player)) {
+            std::cerr << "jadewind-tool: game " << what << " could not be started\n";
+            return 1;
+        }
+        if (engine.rules.faceDown != 0) {
+            std::cerr << "jadewind-tool: " << what
+                      << " is a face-down game; autoplay does not apply\n";
+            return 1;
+        }
+        // Random available matches, picked tile by tile as clicks pick them,
+        // until the engine ends the game (cleared, or no match left).
+        while (engine.play.playing && engine.finder.Available() > 0) {
+            const auto& candidates = engine.finder.Candidates();
+            const MatchCandidate pick = candidates[host.random() % candidates.size()];
+            for (int t = 0; t < pick.size; ++t) {
+                const CellCode code = pick.codes[static_cast<std::size_t>(t)];
+                const BoardPos at = engine.board.FindAnchor(code);
+                engine.PickTile(at.level, at.column, at.row, code);
+            }
+        }
+    }
+    std::cout << FormatFixed(*id, 5) << " " << engine.gameName << ": played " << hooks.booked
+              << " won " << hooks.won << " for " << player << " in " << data << "\n";
+    if (hooks.failed) {
+        std::cerr << "jadewind-tool: Write error on file\n";
+        return 1;
+    }
+    return 0;
+}
+
 int RunAutoplay(const Args& args) {
     std::string what;
     bool all = false;
+    bool record = false;
+    std::string player;
+    std::string data;
     int games = 100;
     std::uint32_t seed = std::random_device{}();
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--all") {
             all = true;
+        } else if (args[i] == "--record") {
+            record = true;
+        } else if ((args[i] == "--player" || args[i] == "--data") && i + 1 < args.size()) {
+            (args[i] == "--player" ? player : data) = args[i + 1];
+            ++i;
         } else if ((args[i] == "--games" || args[i] == "--seed") && i + 1 < args.size()) {
             const auto value = ParseInteger(args[i + 1]);
             if (!value || *value < 0 || *value > 1000000000) {
@@ -123,11 +216,19 @@ int RunAutoplay(const Args& args) {
         } else if (what.empty() && !args[i].starts_with("--")) {
             what = args[i];
         } else {
-            return UsageError("autoplay GAMEID|FILE|--all [--games K] [--seed S]");
+            return UsageError(
+                "autoplay GAMEID|FILE|--all [--games K] [--seed S] [--record --player NAME "
+                "[--data DIR]]");
         }
     }
     if (all == !what.empty()) {
         return UsageError("autoplay takes a game id, a layout file or --all");
+    }
+    if (record) {
+        if (all || player.empty()) {
+            return UsageError("autoplay GAMEID --record --player NAME [--data DIR]");
+        }
+        return RecordedAutoplay(what, games, seed, player, data);
     }
     std::mt19937 random(seed);
     if (!all) {
@@ -139,8 +240,11 @@ int RunAutoplay(const Args& args) {
     return 0;
 }
 
-const Registrar kAutoplay{{"autoplay", "GAMEID|FILE|--all [--games K] [--seed S]",
-                           "win rate of a random player over K deals", RunAutoplay}};
+const Registrar kAutoplay{
+    {"autoplay", "GAMEID|FILE|--all [--games K] [--seed S] [--record --player NAME [--data DIR]]",
+     "win rate of a random player over K deals; with --record the games are played by the "
+     "engine and booked in the records",
+     RunAutoplay}};
 
 }  // namespace
 }  // namespace jw::tool

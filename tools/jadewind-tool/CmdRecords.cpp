@@ -1,6 +1,7 @@
 // jadewind-tool commands that read the statistics of a data folder: a
 // player's totals of a game, a hi-score table, the previous games and the
 // lost deals.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
@@ -12,6 +13,7 @@
 #include "platform/Text.h"
 #include "records/C_App_Config.h"
 #include "records/LogQueries.h"
+#include "records/OverallScore.h"
 #include "records/RecordFile.h"
 #include "records/Recorder.h"
 
@@ -152,6 +154,89 @@ int RunLog(const Args& args) {
     return 0;
 }
 
+// Tells the user when a read found the overall score damaged and reset it.
+void ReportOverallReset(OverallScore& overall) {
+    overall.onReset = [] {
+        std::string message(kOverallCorruptMessage);
+        std::replace(message.begin(), message.end(), '\r', '\n');
+        std::cerr << message << '\n';
+    };
+}
+
+// The standings (rank, score, seconds, name; tab-separated), or with
+// "--details NAME" a player's best game in every built-in game.
+int RunOverall(const Args& args) {
+    std::optional<std::string> details;
+    Args rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--details" && i + 1 < args.size())
+            details = args[++i];
+        else
+            rest.push_back(args[i]);
+    }
+    const auto parsed = ParseRecordArgs(rest);
+    if (!parsed || !parsed->rest.empty() || parsed->player)
+        return UsageError("overall [--details NAME] [--data DIR]");
+    OverallScore overall(parsed->data);
+    ReportOverallReset(overall);
+    if (details) {
+        const auto best = overall.LoadPlayerDetails(*details);
+        if (!best)
+            return 1;
+        for (const OverallGameBest& game : best->games)
+            std::cout << game.id << '\t' << game.score << '\t' << game.seconds << '\t'
+                      << EscapeControlCharacters(game.game) << '\n';
+        std::cout << "total\t" << best->score << '\t' << best->seconds << '\n';
+        return 0;
+    }
+    int rank = 0;
+    for (const OverallStanding& standing : overall.LoadStandings())
+        std::cout << ++rank << '\t' << standing.score << '\t' << standing.seconds << '\t'
+                  << EscapeControlCharacters(standing.player) << '\n';
+    return 0;
+}
+
+// "--decode CODE": what a code holds (name, score, seconds, whether its
+// checksum and the totals' integrity hold), tab-separated.
+int DecodeExportCode(const std::string& code) {
+    const auto decoded = DecodeOverallExportCode(code);
+    if (!decoded) {
+        std::cerr << "exportcode: not an export code\n";
+        return 1;
+    }
+    const auto totals = DecodeTotals(UnscrambleOverall(decoded->storedScore),
+                                     UnscrambleOverall(decoded->storedTime),
+                                     UnscrambleOverall(decoded->storedCheck));
+    std::cout << EscapeControlCharacters(decoded->player) << '\t'
+              << (totals ? std::to_string(totals->score) : "?") << '\t'
+              << (totals ? std::to_string(totals->seconds) : "?") << '\t'
+              << (decoded->checksumValid && totals ? "valid" : "invalid") << '\n';
+    return decoded->checksumValid && totals ? 0 : 1;
+}
+
+int RunExportCode(const Args& args) {
+    if (args.size() == 2 && args[0] == "--decode")
+        return DecodeExportCode(args[1]);
+    const auto parsed = ParseRecordArgs(args);
+    if (!parsed || parsed->rest.size() != 1 || parsed->player)
+        return UsageError("exportcode NAME [--data DIR]");
+    OverallScore overall(parsed->data);
+    ReportOverallReset(overall);
+    const std::string code = overall.ExportCode(parsed->rest[0]);
+    if (code.empty()) {
+        std::cerr << "exportcode: " << parsed->rest[0] << " has no overall score\n";
+        return 1;
+    }
+    std::cout << code << '\n';
+    return 0;
+}
+
+const Registrar kOverall{{"overall", "[--details NAME] [--data DIR]",
+                          "print the overall standings, or a player's best built-in games",
+                          RunOverall}};
+const Registrar kExportCode{{"exportcode", "NAME [--data DIR] | --decode CODE",
+                             "print the export code of a player's overall score, or decode one",
+                             RunExportCode}};
 const Registrar kLog{{"log", "[--game NAME] [--player NAME] [--last K] [--data DIR]",
                       "print the log's records as a table, oldest first", RunLog}};
 const Registrar kHiScores{{"hiscores", "GAMEID [--data DIR]",

@@ -3,6 +3,7 @@
 // dialog's previous and lost games are read from its log.
 #include <QDate>
 #include <QLocale>
+#include <QTimer>
 
 #include "engine/GameResult.h"
 #include "layouts/GameNumberChoice.h"
@@ -43,6 +44,14 @@ std::vector<GameNumberRow> RowsOf(const std::vector<LoggedGame>& logged) {
 Recorder& GameShell::Records() {
     if (!recorder) {
         recorder = std::make_unique<Recorder>(config->DataFolder());
+        // A damaged overall score has been deleted: say so, and keep the
+        // busy pointer a moment so that the reset is noticed.
+        recorder->Overall().onReset = [this] {
+            host.ShowMessage(MessageKind::Information, std::string(kOverallCorruptMessage),
+                             MessageButtons::Ok);
+            host.SetBusy(true);
+            QTimer::singleShot(2000, this, [this] { host.SetBusy(false); });
+        };
     }
     return *recorder;
 }
