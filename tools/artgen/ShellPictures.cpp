@@ -179,7 +179,8 @@ bool WriteWindowPictures(ResourceWriter& writer) {
     return WriteCommandIcons(writer) && WritePointers(writer) &&
            writer.Jpeg("SPLASH", DrawSplash()) && writer.Icon("ABOUT", DrawAboutPicture()) &&
            writer.Icon("HOLD_AND_EXIT", DrawHoldPicture()) &&
-           writer.Icon("APP_ICON", DrawAppIcon(kAppIconSize)) && WriteChooserPictures(writer);
+           writer.Icon("APP_ICON", DrawAppIcon(kAppIconSize)) &&
+           writer.Icon("EMPTY_CHART", DrawEmptyChart()) && WriteChooserPictures(writer);
 }
 
 }  // namespace artgen

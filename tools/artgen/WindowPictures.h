@@ -15,6 +15,7 @@ inline constexpr int kSplashWidth = 404;
 inline constexpr int kSplashHeight = 256;
 inline constexpr int kDialogPictureSize = 96;
 inline constexpr int kAppIconSize = 256;
+inline constexpr int kEmptyChartSize = 112;
 
 // The splash window's picture, stored as JPEG/SPLASH.
 QImage DrawSplash();
@@ -28,6 +29,10 @@ QImage DrawHoldPicture();
 // The application's emblem, a jade character on a tile, at `size` pixels;
 // stored at kAppIconSize as ICON/APP_ICON for the desktop entry.
 QImage DrawAppIcon(int size);
+
+// The statistics windows' stand-in for a pie without values, stored as
+// ICON/EMPTY_CHART.
+QImage DrawEmptyChart();
 
 // Writes the node pictures and the left-bar buttons of the open-game dialog.
 bool WriteChooserPictures(ResourceWriter& writer);

@@ -145,7 +145,7 @@ QStringList CheckWindowPictures(const QString& outDir) {
     CheckPointers(checker);
     for (const auto& [name, size] :
          {std::pair{"ABOUT", kDialogPictureSize}, std::pair{"HOLD_AND_EXIT", kDialogPictureSize},
-          std::pair{"APP_ICON", kAppIconSize}}) {
+          std::pair{"APP_ICON", kAppIconSize}, std::pair{"EMPTY_CHART", kEmptyChartSize}}) {
         checker.Shape(QString("ICON/") + name, checker.Png("ICON", name, QSize(size, size)));
     }
     const QString splash = checker.root.filePath("JPEG/SPLASH.jpg");

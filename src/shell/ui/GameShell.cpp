@@ -400,6 +400,7 @@ void GameShell::WireCommands() {
     WireLookCommands();
     WireHelpCommands();
     WireChooseCommands();
+    WireStatisticsCommands();
     WireRecords();
     w.onTimer = [this] { ClockTick(); };
     w.onKeyPress = [this](QKeyEvent* e) { return FullScreenKey(e); };

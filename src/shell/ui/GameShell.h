@@ -55,6 +55,12 @@ class GameShell : public QObject {
     TMahJong_interface* Engine() const { return engine.get(); }
     BoardRenderer* Renderer() const { return renderer.get(); }
     QtHost& GetHost() { return host; }
+
+    // The statistics window for a game (-1: the first game) and player, and
+    // the log window (empty names: all games, all players). Both return
+    // whether a game was started from them.
+    bool ShowStatistics(GameId id, const std::string& player);
+    bool ShowLogStatistics(const std::string& game, const std::string& player);
     // Whether the winning animation (or the pause before it) is under way.
     bool WinAnimationActive() const;
     // The customize dialog's preview: `name` for `seconds` inside the input
@@ -127,6 +133,11 @@ class GameShell : public QObject {
     // one holds the game without asking.
     void CloseForSignal();
     void RestoreWindowState();
+
+    // The statistics and log windows (GameShellStatistics.cpp); both return
+    // whether a game was started from them.
+    void WireStatisticsCommands();
+    std::vector<std::pair<GameId, std::string>> GamesByName() const;
 
     // Books a finished game in the statistics (GameShellRecords.cpp).
     void RecordFinishedGame(const GameResult& result);

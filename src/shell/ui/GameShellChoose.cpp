@@ -18,27 +18,9 @@
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
+#include "shell/ui/RunDialog.h"
 
 namespace jw {
-
-namespace {
-
-// Shows a dialog modally, or hands it to the answerer that plays the player
-// (tests); what the answerer leaves open is cancelled.
-template <typename Dialog>
-void RunDialog(Dialog& dialog, const std::function<void(Dialog&)>& answerer) {
-    if (!answerer) {
-        dialog.exec();
-        return;
-    }
-    dialog.show();
-    answerer(dialog);
-    if (dialog.isVisible()) {
-        dialog.reject();
-    }
-}
-
-}  // namespace
 
 void GameShell::WireChooseCommands() {
     TfrmJMain& w = *window;
@@ -63,6 +45,9 @@ TfrmJOpenGame& GameShell::OpenGameDialog() {
         };
         setup.scoreType = [this] { return engine->scoreType; };
         setup.openSavedGame = [] {};
+        setup.statistics = [this](GameId id, const std::string& player) {
+            ShowStatistics(id, player);
+        };
         openGame = std::make_unique<TfrmJOpenGame>(host, *settings, std::move(setup), window.get());
     }
     return *openGame;
@@ -105,6 +90,7 @@ void GameShell::SelectGameNumber() {
     setup.numberHistory = LoadGameNumbers(*settings);
     setup.previousGames = previousGameRows;
     setup.lostGames = lostGameRows;
+    setup.log = [this] { return ShowLogStatistics("", ""); };
     TfrmJSelectGameNumber dialog(host, std::move(setup), window.get());
     RunDialog(dialog, host.gameNumberAnswerer);
     const NumberChoice& choice = dialog.Choice();

@@ -14,6 +14,8 @@ namespace jw {
 
 class TfrmJOpenGame;
 class TfrmJSelectGameNumber;
+class TfrmJStatistics;
+class TfrmJStatisLog;
 
 class QtHost : public Host {
   public:
@@ -66,6 +68,8 @@ class QtHost : public Host {
     // ready; what the answerer leaves open is cancelled.
     std::function<void(TfrmJOpenGame&)> openGameAnswerer;
     std::function<void(TfrmJSelectGameNumber&)> gameNumberAnswerer;
+    std::function<void(TfrmJStatistics&)> statisticsAnswerer;
+    std::function<void(TfrmJStatisLog&)> statisticsLogAnswerer;
 
   private:
     QWidget* owner = nullptr;
