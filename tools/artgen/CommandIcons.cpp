@@ -293,6 +293,49 @@ void DrawMatches(QPainter& painter, bool) {
     Solid(painter, Circle({16.5, 11}, 2.8), QColor(kIconRed));
 }
 
+// The layout manager's buttons: a small tile with what is done to it.
+void DrawEdit(QPainter& painter, bool) {
+    SmallTile(painter, QRectF(2.5, 4, 12, 16), 2.2);
+    const QPainterPath pencil = Thick(Line({9, 19}, {20.5, 5.5}), 3.4);
+    Solid(painter, pencil, QColor(kIconGold));
+    Flat(painter, Thick(Line({18.6, 7.8}, {20.5, 5.5}), 3.4), QColor(kIconRed));
+    Flat(painter, Polygon({{7.6, 20.6}, {8.2, 17.6}, {10.4, 19.3}}), QColor(kIconSlate));
+}
+
+void DrawDelete(QPainter& painter, bool) {
+    SmallTile(painter, QRectF(2.5, 4, 12, 16), 2.2);
+    const QPainterPath cross =
+        Thick(Line({12, 9}, {21, 18}), 3.4).united(Thick(Line({21, 9}, {12, 18}), 3.4));
+    Solid(painter, cross, QColor(kIconRed));
+}
+
+void DrawDuplicate(QPainter& painter, bool) {
+    SmallTile(painter, QRectF(2, 2.5, 11, 14.5), 2);
+    SmallTile(painter, QRectF(10, 7.5, 11, 14.5), 2);
+    Solid(painter, Circle({15.5, 14.75}, 2.6), QColor(kIconRed));
+}
+
+void DrawRename(QPainter& painter, bool small) {
+    Solid(painter, Rounded(QRectF(1.5, 6, 21, 12), 2), QColor(kIconIvory));
+    Flat(painter, GlyphPath("A", Fonts().sansBold, small ? 11 : 10, {7.5, 12.2}),
+         QColor(kIconJade));
+    Flat(painter, Thick(Line({15.5, 3.5}, {15.5, 20.5}), 1.6), QColor(kIconSlate));
+    Flat(painter, Thick(Line({13, 3.5}, {18, 3.5}), 1.4), QColor(kIconSlate));
+    Flat(painter, Thick(Line({13, 20.5}, {18, 20.5}), 1.4), QColor(kIconSlate));
+}
+
+void DrawImport(QPainter& painter, bool) {
+    FolderBack(painter);
+    FolderFront(painter);
+    Solid(painter, Arrow({13, 1.5}, {13, 15.5}, 3.2, 6.5, 9.5), QColor(kIconJade));
+}
+
+void DrawExport(QPainter& painter, bool) {
+    FolderBack(painter);
+    FolderFront(painter);
+    Solid(painter, Arrow({13, 16}, {13, 1.5}, 3.2, 6.5, 9.5), QColor(kIconJade));
+}
+
 }  // namespace
 
 const std::vector<IconDesign>& IconDesigns() {
@@ -329,6 +372,12 @@ const std::vector<IconDesign>& IconDesigns() {
         {"TIME", DrawTime},
         {"MATCHES", DrawMatches},
         {"FOLDER_FAVORITES_OPEN", DrawFolderFavoritesOpen},
+        {"EDIT", DrawEdit},
+        {"DELETE", DrawDelete},
+        {"DUPLICATE", DrawDuplicate},
+        {"RENAME", DrawRename},
+        {"IMPORT", DrawImport},
+        {"EXPORT", DrawExport},
     };
     return designs;
 }

@@ -401,6 +401,7 @@ void GameShell::WireCommands() {
     WireHelpCommands();
     WireChooseCommands();
     WireStatisticsCommands();
+    WireLayoutManagerCommands();
     WireRecords();
     w.onTimer = [this] { ClockTick(); };
     w.onKeyPress = [this](QKeyEvent* e) { return FullScreenKey(e); };
@@ -419,15 +420,7 @@ void GameShell::FirstActivation() {
     }
     LayoutCheck(true);
 
-    std::vector<TfrmJMain::FavoriteItem> favorites;
-    for (const FavoriteMenuItem& item : ReadFavoriteMenu(*settings)) {
-        favorites.push_back({item.folder, item.toRoot, item.gameId, item.caption});
-    }
-    window->SetFavorites(favorites, [this](int id) {
-        if (engine->ConfirmQuit()) {
-            engine->StartGame(ReadMode::NewGame, id, "", engine->playerName);
-        }
-    });
+    RefreshFavoritesMenu();
 
     const bool resumed = engine->ResumeHeldGame(engine->playerName);
     TileChooserAtStartup();
@@ -649,6 +642,18 @@ void GameShell::ShowAbout() {
     box.setStandardButtons(QMessageBox::Ok);
     box.setProperty("helpTopic", QStringLiteral("html/windows/about.htm"));
     box.exec();
+}
+
+void GameShell::RefreshFavoritesMenu() {
+    std::vector<TfrmJMain::FavoriteItem> favorites;
+    for (const FavoriteMenuItem& item : ReadFavoriteMenu(*settings)) {
+        favorites.push_back({item.folder, item.toRoot, item.gameId, item.caption});
+    }
+    window->SetFavorites(favorites, [this](int id) {
+        if (engine->ConfirmQuit()) {
+            engine->StartGame(ReadMode::NewGame, id, "", engine->playerName);
+        }
+    });
 }
 
 void GameShell::AfterMove() {

@@ -124,6 +124,14 @@ class GameShell : public QObject {
     bool FullScreenKey(QKeyEvent* event);
 
     void AfterMove();
+    // The "F&avorites" menu built again from the settings.
+    void RefreshFavoritesMenu();
+    // The layout manager (GameShellLayouts.cpp): the dialog, and what
+    // deleting a layout takes from the rest of the program.
+    void WireLayoutManagerCommands();
+    void ShowLayoutManager();
+    bool ReleaseLayout(GameId id);
+    void ForgetLayout(GameId id);
     void RefreshStatus();
     void RefreshMenus();
     void RefreshTitle();

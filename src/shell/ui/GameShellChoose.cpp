@@ -45,6 +45,7 @@ TfrmJOpenGame& GameShell::OpenGameDialog() {
         };
         setup.scoreType = [this] { return engine->scoreType; };
         setup.openSavedGame = [] {};
+        setup.layoutManager = [this] { ShowLayoutManager(); };
         setup.statistics = [this](GameId id, const std::string& player) {
             ShowStatistics(id, player);
         };

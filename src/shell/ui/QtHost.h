@@ -16,6 +16,8 @@ class TfrmJOpenGame;
 class TfrmJSelectGameNumber;
 class TfrmJStatistics;
 class TfrmJStatisLog;
+class TfrmJLayoutManager;
+class TfrmJLayoutSave;
 
 class QtHost : public Host {
   public:
@@ -70,6 +72,8 @@ class QtHost : public Host {
     std::function<void(TfrmJSelectGameNumber&)> gameNumberAnswerer;
     std::function<void(TfrmJStatistics&)> statisticsAnswerer;
     std::function<void(TfrmJStatisLog&)> statisticsLogAnswerer;
+    std::function<void(TfrmJLayoutManager&)> layoutManagerAnswerer;
+    std::function<void(TfrmJLayoutSave&)> layoutNameAnswerer;
 
   private:
     QWidget* owner = nullptr;

@@ -1,0 +1,132 @@
+// The layout manager driven through the game window, over layouts
+// registered in the player's data folder.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <filesystem>
+
+#include "ChooseGame.h"
+#include "engine/CustomLayouts.h"
+#include "engine/Jong_class_interface.h"
+#include "engine/LayoutReader.h"
+#include "layouts/ui/J_Layout_Manager.h"
+#include "platform/SaveFile.h"
+#include "platform/Settings.h"
+#include "platform/TempFolder.h"
+#include "presentation/ResourceLibrary.h"
+#include "records/SettingsFile.h"
+#include "shell/CommandTable.h"
+#include "shell/ui/GameShell.h"
+#include "shell/ui/J_Main.h"
+
+namespace jw {
+namespace {
+
+void Shot(QWidget& window, const char* name) {
+    const QString folder = qEnvironmentVariable("JW_SHOTS_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(folder + "/" + name + ".png");
+}
+
+class LayoutManagerWindow : public ::testing::Test {
+  protected:
+    LayoutManagerWindow()
+        : home("HOME", folder.Path().string()),
+          dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {
+        std::filesystem::create_directories(data);
+        // Two layouts of the player's own, made from built-in ones.
+        const auto library = ResourceLibrary::Open(std::string(JW_BIN_DIR) + "/MahJong.rgf");
+        EXPECT_NE(library, nullptr);
+        CustomLayouts layouts(data.string() + "/");
+        for (const auto& [name, builtIn] : {std::pair{"My Turtle", 0}, {"Small one", 54}}) {
+            const auto text = library->Find("GAMES", BuiltInLayoutName(builtIn));
+            EXPECT_TRUE(text);
+            const GameId id = layouts.RegisterLayout(name);
+            EXPECT_TRUE(WriteFileAtomically(layouts.LayoutFileName(id), text.value_or("")));
+        }
+    }
+
+    std::unique_ptr<GameShell> Start() {
+        SettingsFile stored((data / "cnfg.dat").string());
+        Write(stored, setting::kSelectTilesStartup, false);
+        auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
+        test::AcceptOfferedGame(shell->GetHost());
+        shell->GetHost().answerer = [this](MessageKind, const std::string& text,
+                                           MessageButtons buttons) {
+            asked.push_back(text);
+            return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+        };
+        if (!shell->Start())
+            return nullptr;
+        QTest::qWait(50);
+        return shell;
+    }
+
+    test::TempFolder folder;
+    test::ScopedEnv home;
+    test::ScopedEnv dataHome;
+    std::filesystem::path data = folder.Path() / "data" / "Jadewind";
+    std::vector<std::string> asked;
+};
+
+TEST_F(LayoutManagerWindow, ListPreviewDuplicateDeleteAndPlay) {
+    auto shell = Start();
+    ASSERT_NE(shell, nullptr);
+    shell->GetHost().layoutNameAnswerer = [](TfrmJLayoutSave& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Duplicate Layout");
+        EXPECT_EQ(dialog.NameField()->text(), "My Turtle");
+        dialog.NameField()->setText(QStringLiteral(" Copy of turtle "));
+        dialog.OkButton()->click();
+    };
+    shell->GetHost().layoutManagerAnswerer = [&](TfrmJLayoutManager& w) {
+        EXPECT_EQ(w.windowTitle(), "Layout Manager");
+        ASSERT_EQ(w.List()->topLevelItemCount(), 2);
+        EXPECT_EQ(w.List()->topLevelItem(0)->text(0), "My Turtle");
+        EXPECT_EQ(w.NameLabel()->text(), "My Turtle");
+        EXPECT_EQ(w.TilesLabel()->text(), "144");
+        EXPECT_FALSE(w.PreviewPicture()->pixmap().isNull());
+        // Without the layout editor there is nothing to make or edit a layout with.
+        EXPECT_FALSE(w.Button("tbNew_Large")->isEnabled());
+        EXPECT_TRUE(w.Button("tbDuplicate_Large")->isEnabled());
+        Shot(w, "layout-manager");
+
+        w.Button("tbDuplicate_Large")->click();
+        ASSERT_EQ(w.List()->topLevelItemCount(), 3);
+        ASSERT_TRUE(w.Selected());
+        EXPECT_EQ(w.Selected()->name, "Copy of turtle");
+        EXPECT_EQ(w.TilesLabel()->text(), "144");
+
+        w.Button("tbDelete_Large")->click();  // answered Yes
+        EXPECT_EQ(asked.back(), "Are you sure you want to delete the Layout: Copy of turtle?");
+        EXPECT_EQ(w.List()->topLevelItemCount(), 2);
+
+        EXPECT_TRUE(w.Select("Small one"));
+        EXPECT_NE(w.TilesLabel()->text(), "144");
+        w.PlayButton()->click();
+    };
+    shell->Window()->Action(CommandId::LayoutManager)->trigger();
+    EXPECT_GE(shell->Engine()->gameId, kFirstCustomGameId);
+    EXPECT_EQ(shell->Engine()->gameName, "Small one");
+    EXPECT_TRUE(shell->Engine()->play.playing);
+
+    // Deleting the layout being played ends the game: the next new game
+    // needs a choice of game.
+    shell->GetHost().layoutManagerAnswerer = [&](TfrmJLayoutManager& w) {
+        ASSERT_TRUE(w.Selected());
+        EXPECT_EQ(w.Selected()->name, "Small one");  // the current layout
+        w.Button("tbDelete_Large")->click();
+        EXPECT_EQ(w.List()->topLevelItemCount(), 1);
+    };
+    shell->Window()->Action(CommandId::LayoutManager)->trigger();
+    EXPECT_EQ(shell->Engine()->gameId, -1);
+    EXPECT_FALSE(shell->Engine()->play.playing);
+    EXPECT_EQ(CustomLayouts(data.string() + "/").LayoutIdByName("Small one"), -1);
+}
+
+}  // namespace
+}  // namespace jw
