@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "engine/FixedText.h"
+#include "engine/LayoutFile.h"
 #include "engine/SavedGames.h"
 #include "platform/Host.h"
 #include "platform/SaveFile.h"
@@ -19,8 +20,6 @@ namespace {
 
 constexpr std::string_view kLayoutExtension = ".mjl";
 constexpr std::string_view kNameDialogForbidden = "\\/:*?\"<>|;=+";
-// Layout files are small; anything larger is no layout file.
-constexpr std::uintmax_t kMaxLayoutFileBytes = 4u * 1024u * 1024u;
 
 std::string ReplaceLayoutQuestion(std::string_view name) {
     return "The layout: " + std::string(name) + " " +
