@@ -444,9 +444,8 @@ void BoardRenderer::Present(Rect rect) {
 
 void BoardRenderer::Paint() {
     Present(board.Bounds());
-    if (window != nullptr && Editing() && editorCursor) {
-        const Point at = grid.TilePosition(*editorCursor);
-        window->DrawOver(tiles.images.pointerFrame, at.x, at.y, kKeyColour);
+    if (window != nullptr && Editing() && editorGhost) {
+        window->DrawOver(tiles.images.pointerFrame, editorGhost->x, editorGhost->y, kKeyColour);
     }
 }
 

@@ -87,7 +87,7 @@ class BoardRenderer : public BoardPainter {
     // Background, then all tiles unless paused.
     void FullRedraw();
     // Copies the BoardImage to the window (in the editor, with the pointer
-    // frame at the editor's cursor).
+    // tile at the ghost's place).
     void Paint();
     // Redraws the (W + 2D) x (H + 2D) area of the tile anchored at `pos` in
     // the BoardImage and returns it; with `copyToWindow` also shows it.
@@ -132,8 +132,8 @@ class BoardRenderer : public BoardPainter {
     const TileGeometry& Geometry() const { return tiles.geometry; }
     int HighestLevelDrawn() const { return highestLevelDrawn; }
 
-    std::optional<BoardPos> editorCursor;  // where the editor's pointer frame is drawn
-    std::optional<char> rememberedSize;    // the player's size while a smaller one is used
+    std::optional<Point> editorGhost;    // where the editor's pointer tile is drawn
+    std::optional<char> rememberedSize;  // the player's size while a smaller one is used
 
   private:
     bool Editing() const { return engine.mode == EngineMode::Editing; }

@@ -249,7 +249,7 @@ TEST_F(BoardRendering, EditorLookHasGridAndBlankBodies) {
     renderer.LocalRedraw({1, 5, 5}, TileRedraw::Remove, true, true);
     EXPECT_EQ(Board(x + 10, y + 10), kEditorBackground);
     // The pointer frame is painted on the window at the editor's cursor.
-    renderer.editorCursor = BoardPos{1, 9, 9};
+    renderer.editorGhost = renderer.Grid().TilePosition({1, 9, 9});
     renderer.Paint();
     const auto [cx, cy] = At({1, 9, 9});
     EXPECT_EQ(window.picture.At(cx + 1, cy), Rgb(255, 128, 64));

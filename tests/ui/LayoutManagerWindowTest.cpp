@@ -14,6 +14,7 @@
 #include "engine/CustomLayouts.h"
 #include "engine/Jong_class_interface.h"
 #include "engine/LayoutReader.h"
+#include "layouts/ui/J_Layout_Editor.h"
 #include "layouts/ui/J_Layout_Manager.h"
 #include "platform/SaveFile.h"
 #include "platform/Settings.h"
@@ -21,6 +22,7 @@
 #include "presentation/ResourceLibrary.h"
 #include "records/SettingsFile.h"
 #include "shell/CommandTable.h"
+#include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
 
@@ -90,8 +92,8 @@ TEST_F(LayoutManagerWindow, ListPreviewDuplicateDeleteAndPlay) {
         EXPECT_EQ(w.NameLabel()->text(), "My Turtle");
         EXPECT_EQ(w.TilesLabel()->text(), "144");
         EXPECT_FALSE(w.PreviewPicture()->pixmap().isNull());
-        // Without the layout editor there is nothing to make or edit a layout with.
-        EXPECT_FALSE(w.Button("tbNew_Large")->isEnabled());
+        EXPECT_TRUE(w.Button("tbNew_Large")->isEnabled());
+        EXPECT_TRUE(w.Button("tbEdit_Large")->isEnabled());
         EXPECT_TRUE(w.Button("tbDuplicate_Large")->isEnabled());
         Shot(w, "layout-manager");
 
@@ -126,6 +128,62 @@ TEST_F(LayoutManagerWindow, ListPreviewDuplicateDeleteAndPlay) {
     EXPECT_EQ(shell->Engine()->gameId, -1);
     EXPECT_FALSE(shell->Engine()->play.playing);
     EXPECT_EQ(CustomLayouts(data.string() + "/").LayoutIdByName("Small one"), -1);
+}
+
+TEST_F(LayoutManagerWindow, EditingALayoutTileByTileThenPlayingIt) {
+    auto shell = Start();
+    ASSERT_NE(shell, nullptr);
+    TfrmJMain& window = *shell->Window();
+    window.Action(CommandId::EditCurrentLayout)->trigger();
+    ASSERT_TRUE(shell->Editing());
+    EXPECT_EQ(window.windowTitle().toStdString(), WindowTitle(true, "", false, ""));
+    TfrmJInfoLayoutEditor& info = *shell->LayoutInformationWindow();
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_EQ(info.Value(2), "144");  // Standard's tiles, to be saved under a new name
+    EXPECT_EQ(info.Value(4), "0");
+    EXPECT_EQ(shell->Engine()->gameId, 0);
+
+    window.Action(CommandId::LayoutClearAll)->trigger();  // answered Yes
+    EXPECT_EQ(info.Value(2), "0");
+    EXPECT_EQ(info.Value(4), "4");
+
+    // Four clicks side by side in the middle of the board.
+    BoardView& board = *window.Board();
+    const QPoint middle = board.rect().center();
+    const int step = board.width() / 12;
+    for (int k = 0; k < 4; ++k) {
+        const QPoint at = middle + QPoint((k - 2) * step, 0);
+        QTest::mouseMove(&board, at);
+        QTest::mouseClick(&board, Qt::LeftButton, {}, at);
+    }
+    EXPECT_EQ(info.Value(2), "4");
+    EXPECT_EQ(info.Value(4), "0");
+    // A right click on the last one takes it away again; a left click puts it back.
+    const QPoint last = middle + QPoint(step, 0);
+    QTest::mouseClick(&board, Qt::RightButton, {}, last);
+    EXPECT_EQ(info.Value(2), "3");
+    QTest::mouseClick(&board, Qt::LeftButton, {}, last);
+    EXPECT_EQ(info.Value(2), "4");
+    QTest::mouseMove(&board, middle + QPoint(0, step));
+    Shot(window, "layout-editor");
+
+    shell->GetHost().layoutNameAnswerer = [](TfrmJLayoutSave& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Save Layout");
+        EXPECT_EQ(dialog.NameField()->text(), "My Layout");
+        dialog.NameField()->setText(QStringLiteral("Four in a row"));
+        dialog.OkButton()->click();
+    };
+    window.Action(CommandId::LayoutSave)->trigger();
+    EXPECT_EQ(window.windowTitle().toStdString(), WindowTitle(true, "Four in a row", false, ""));
+    const GameId saved = CustomLayouts(data.string() + "/").LayoutIdByName("Four in a row");
+    ASSERT_GE(saved, kFirstCustomGameId);
+
+    window.Action(CommandId::LayoutPlay)->trigger();
+    EXPECT_FALSE(shell->Editing());
+    EXPECT_FALSE(info.isVisible());
+    EXPECT_EQ(shell->Engine()->gameId, saved);
+    EXPECT_TRUE(shell->Engine()->play.playing);
+    EXPECT_EQ(shell->Engine()->board.CountAnchors(), 4);
 }
 
 }  // namespace

@@ -19,6 +19,8 @@
 #include "engine/SavedGames.h"
 #include "engine/Scoring.h"
 #include "engine/UndoRedo.h"
+#include "layouts/LayoutEditor.h"
+#include "layouts/ui/J_Layout_Editor.h"
 #include "layouts/ui/J_Open_Game.h"
 #include "platform/SaveFile.h"
 #include "platform/SettingsDefaults.h"
@@ -402,6 +404,7 @@ void GameShell::WireCommands() {
     WireChooseCommands();
     WireStatisticsCommands();
     WireLayoutManagerCommands();
+    WireEditorCommands();
     WireRecords();
     w.onTimer = [this] { ClockTick(); };
     w.onKeyPress = [this](QKeyEvent* e) { return FullScreenKey(e); };
@@ -471,6 +474,10 @@ void GameShell::LayoutCheck(bool forced) {
 }
 
 void GameShell::MousePress(QMouseEvent* event) {
+    if (Editing()) {
+        EditorMousePress(event);
+        return;
+    }
     if (engine->play.busy || renderer->Paused()) {
         return;
     }
@@ -506,6 +513,11 @@ void GameShell::MousePress(QMouseEvent* event) {
 }
 
 void GameShell::MouseMove(QMouseEvent* event) {
+    if (Editing()) {
+        EditorMouseMove(static_cast<int>(event->position().x()),
+                        static_cast<int>(event->position().y()));
+        return;
+    }
     if (engine->play.busy || renderer->Paused() || !engine->play.playing) {
         return;
     }
@@ -703,7 +715,8 @@ void GameShell::RefreshMenus() {
 void GameShell::RefreshTitle() {
     const bool editing = engine->mode == EngineMode::Editing;
     window->setWindowTitle(QString::fromStdString(
-        WindowTitle(editing, engine->gameName, engine->play.playing, engine->gameName)));
+        WindowTitle(editing, editing && editor ? editor->Name() : engine->gameName,
+                    engine->play.playing, engine->gameName)));
 }
 
 void GameShell::ClockTick() {

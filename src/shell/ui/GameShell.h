@@ -39,6 +39,9 @@ struct GameNumberRow;
 class WinAnimation;
 class Recorder;
 struct GameResult;
+class LayoutEditor;
+class TfrmJInfoLayoutEditor;
+struct PixelRect;
 
 class GameShell : public QObject {
     friend class ShellHooks;
@@ -55,6 +58,10 @@ class GameShell : public QObject {
     TMahJong_interface* Engine() const { return engine.get(); }
     BoardRenderer* Renderer() const { return renderer.get(); }
     QtHost& GetHost() { return host; }
+    // Whether the layout editor is on, and the editor.
+    bool Editing() const;
+    LayoutEditor* Editor() const { return editor.get(); }
+    TfrmJInfoLayoutEditor* LayoutInformationWindow() const { return layoutInformation.get(); }
 
     // The statistics window for a game (-1: the first game) and player, and
     // the log window (empty names: all games, all players). Both return
@@ -132,6 +139,21 @@ class GameShell : public QObject {
     void ShowLayoutManager();
     bool ReleaseLayout(GameId id);
     void ForgetLayout(GameId id);
+
+    // The layout editor (GameShellEditor.cpp).
+    void WireEditorCommands();
+    void EnterEditor(GameId id, bool forgetName);
+    void LeaveEditor();
+    void EditorChanged(bool redraw);
+    std::optional<std::string> AskLayoutName(const std::string& proposed);
+    bool SaveLayout(bool saveAs);
+    void PlayEditedLayout();
+    void ExitEditor();
+    void MoveLayout(int columns, int rows);
+    void LayoutOptions();
+    PixelRect GhostRect() const;
+    void EditorMouseMove(int x, int y);
+    void EditorMousePress(QMouseEvent* event);
     void RefreshStatus();
     void RefreshMenus();
     void RefreshTitle();
@@ -161,6 +183,9 @@ class GameShell : public QObject {
     std::unique_ptr<ResourceLibrary> library;
     std::unique_ptr<CustomLayouts> customLayouts;
     std::unique_ptr<TfrmJMain> window;
+    // Made on first use; the information window goes before the main window.
+    std::unique_ptr<LayoutEditor> editor;
+    std::unique_ptr<TfrmJInfoLayoutEditor> layoutInformation;
     std::unique_ptr<TMahJong_interface> engine;
     std::unique_ptr<BoardRenderer> renderer;
     std::unique_ptr<QtBoardWindow> boardWindow;

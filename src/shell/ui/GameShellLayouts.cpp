@@ -63,6 +63,7 @@ void GameShell::ShowLayoutManager() {
         AfterMove();
     };
     setup.nameAnswerer = host.layoutNameAnswerer;
+    setup.edit = [this](std::optional<GameId> id) { EnterEditor(id.value_or(-1), false); };
     TfrmJLayoutManager manager(std::move(setup), window.get());
     RunDialog(manager, host.layoutManagerAnswerer);
     OpenGameDialog().RebuildCustomAndFavorites();

@@ -18,6 +18,7 @@ class TfrmJStatistics;
 class TfrmJStatisLog;
 class TfrmJLayoutManager;
 class TfrmJLayoutSave;
+class TfrmJLayoutOptions;
 
 class QtHost : public Host {
   public:
@@ -74,6 +75,7 @@ class QtHost : public Host {
     std::function<void(TfrmJStatisLog&)> statisticsLogAnswerer;
     std::function<void(TfrmJLayoutManager&)> layoutManagerAnswerer;
     std::function<void(TfrmJLayoutSave&)> layoutNameAnswerer;
+    std::function<void(TfrmJLayoutOptions&)> layoutOptionsAnswerer;
 
   private:
     QWidget* owner = nullptr;
