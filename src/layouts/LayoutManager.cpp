@@ -7,6 +7,7 @@
 #include "engine/FixedText.h"
 #include "engine/LayoutFile.h"
 #include "engine/SavedGames.h"
+#include "layouts/ForeignLayout.h"
 #include "platform/Host.h"
 #include "platform/SaveFile.h"
 #include "platform/Settings.h"
@@ -73,6 +74,10 @@ std::string LayoutFileFilter() {
     return std::string(kProductNameWithYear) + " Layouts (*" + extension + ")|*" + extension;
 }
 
+std::string ImportFileFilter() {
+    return LayoutFileFilter() + "|Other programs' layouts (*.layout)|*.layout";
+}
+
 LayoutManager::LayoutManager(Host& hostIn, const CustomLayouts& layoutsIn,
                              SettingsStore& settingsIn)
     : host(hostIn), layouts(layoutsIn), settings(settingsIn) {}
@@ -107,12 +112,16 @@ std::optional<LayoutManager::Renamed> LayoutManager::Rename(const LayoutEntry& l
 }
 
 bool LayoutManager::CopyLayoutFile(const std::string& from, const std::string& to) const {
-    const std::optional<std::vector<std::string>> lines = ReadLines(from, kMaxLayoutFileBytes);
-    if (!lines) {
+    const std::optional<std::string> bytes = ReadFileBytes(from, kMaxLayoutFileBytes);
+    if (!bytes) {
         host.ShowMessage(MessageKind::Error, FileNotFound(from), MessageButtons::Ok);
         return false;
     }
-    if (!WriteLinesAtomically(to, *lines)) {
+    return WriteLayoutBytes(*bytes, to);
+}
+
+bool LayoutManager::WriteLayoutBytes(const std::string& bytes, const std::string& to) const {
+    if (!WriteFileAtomically(to, bytes)) {
         host.ShowMessage(MessageKind::Error, "Write error on file " + to, MessageButtons::Ok);
         return false;
     }
@@ -146,11 +155,30 @@ std::string LayoutManager::StartFolder() const {
 
 std::optional<std::string> LayoutManager::Import() const {
     const std::optional<std::string> file =
-        host.ChooseFileToOpen({"Import Layout", LayoutFileFilter(), StartFolder(), ""});
+        host.ChooseFileToOpen({"Import Layout", ImportFileFilter(), StartFolder(), ""});
     if (!file)
         return std::nullopt;
     Write(settings, setting::kDirSave, FolderOf(*file));
     const std::string name = std::filesystem::path(*file).stem().string();
+    // The file is read as a layout before anything is registered.
+    std::optional<std::string> bytes = ReadFileBytes(*file, kMaxLayoutFileBytes);
+    std::string refusal;
+    if (!bytes) {
+        refusal = FileNotFound(*file);
+    } else if (IsForeignLayout(*bytes)) {
+        ForeignLayoutResult converted = ConvertForeignLayout(*bytes);
+        refusal = converted.refusal;
+        bytes = std::move(converted.fileText);
+    } else if (!ParseLayoutFile(*bytes)) {
+        refusal = "The file: " + std::filesystem::path(*file).filename().string() + " " +
+                  "is not a layout file.";
+    }
+    if (!refusal.empty()) {
+        host.ShowMessage(MessageKind::Warning,
+                         "The layout " + name + " was not imported.\r" + refusal,
+                         MessageButtons::Ok);
+        return std::nullopt;
+    }
     if (layouts.LayoutExists(name) &&
         host.ShowMessage(MessageKind::Confirmation, ReplaceLayoutQuestion(name),
                          MessageButtons::YesNo) != MessageAnswer::Yes)
@@ -160,7 +188,7 @@ std::optional<std::string> LayoutManager::Import() const {
         return std::nullopt;
     }
     const GameId id = layouts.RegisterLayout(name);
-    if (id < 0 || !CopyLayoutFile(*file, layouts.LayoutFileName(id)))
+    if (id < 0 || !WriteLayoutBytes(*bytes, layouts.LayoutFileName(id)))
         return std::nullopt;
     return name;
 }

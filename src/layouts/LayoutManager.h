@@ -37,8 +37,10 @@ std::string RefusedLayoutNameMessage(std::string_view text);
 NameCheck CheckLayoutName(Host& host, const CustomLayouts& layouts, std::string_view text,
                           NameUse use, std::string_view oldName = {});
 
-// The filter of the import and export dialogs.
+// The filter of the export dialog, and of the import dialog, which also
+// takes the layouts of other programs.
 std::string LayoutFileFilter();
+std::string ImportFileFilter();
 
 class LayoutManager {
   public:
@@ -62,18 +64,20 @@ class LayoutManager {
     // Copies the layout under a new name; the new layout's id.
     std::optional<GameId> Duplicate(std::string_view oldName, std::string_view newName) const;
 
-    // The open dialog, the replace question and the copy; the name of the
-    // layout to select, or nothing when the dialog was cancelled or the
-    // replacement declined.
+    // The open dialog, the file read as a layout (a layout of the other
+    // programs' format converted; anything else that is no layout refused
+    // with its reason), the replace question and the copy; the name of the
+    // layout to select, or nothing when nothing was chosen or imported.
     std::optional<std::string> Import() const;
     // The save dialog, the replace question (No: the dialog again) and the
     // copy. Returns whether the file was written.
     bool Export(const LayoutEntry& layout) const;
 
   private:
-    // Copies a layout file line by line; false (having said so) when the
+    // Copies a layout file byte for byte; false (having said so) when the
     // source is missing or the copy cannot be written.
     bool CopyLayoutFile(const std::string& from, const std::string& to) const;
+    bool WriteLayoutBytes(const std::string& bytes, const std::string& to) const;
     std::string StartFolder() const;
 
     Host& host;

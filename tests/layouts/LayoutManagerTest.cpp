@@ -1,5 +1,7 @@
 #include "layouts/LayoutManager.h"
 
+#include "layouts/ForeignLayout.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/MemorySettings.h"
@@ -92,7 +94,7 @@ TEST_F(LayoutManagerTest, DuplicateCopiesTheFileUnderANewId) {
     ASSERT_TRUE(copy);
     EXPECT_NE(*copy, a);
     EXPECT_EQ(layouts.LayoutNameById(*copy), "Tower 2");
-    EXPECT_EQ(FileOf(*copy), "line 1\r\nline 2\r\n");
+    EXPECT_EQ(FileOf(*copy), "line 1\nline 2\n");  // byte for byte
 
     EXPECT_FALSE(manager.Duplicate("Nothing", "Else"));
     EXPECT_EQ(host.MessageTexts().back(), "File not found: Nothing");
@@ -102,31 +104,66 @@ TEST_F(LayoutManagerTest, DuplicateCopiesTheFileUnderANewId) {
     EXPECT_FALSE(layouts.LayoutExists("Fixed"));
 }
 
+// A layout file of `tiles` tiles in a row (a multiple of 4).
+std::string LayoutOf(int tiles) {
+    std::string top = "kmahjongg-layout-v1.1\nw" + std::to_string(2 * tiles) + "\nh2\nd1\n";
+    std::string first, second;
+    for (int k = 0; k < tiles; ++k) {
+        first += "12";
+        second += "43";
+    }
+    return ConvertForeignLayout(top + first + "\n" + second + "\n").fileText;
+}
+
 TEST_F(LayoutManagerTest, ImportRegistersTheFileNameAndReplacesOnYes) {
     const std::string file = Docs() + "Tower.mjl";
-    ASSERT_TRUE(WriteFileAtomically(file, "first\r\n"));
+    ASSERT_TRUE(WriteFileAtomically(file, LayoutOf(4)));
     host.fileAnswers = {file};
     EXPECT_EQ(manager.Import(), "Tower");
     const GameId id = layouts.LayoutIdByName("Tower");
     ASSERT_GE(id, kFirstCustomGameId);
-    EXPECT_EQ(FileOf(id), "first\r\n");
+    EXPECT_EQ(FileOf(id), LayoutOf(4));
     EXPECT_EQ(ReadText(settings, setting::kDirSave, ""), Docs());
     ASSERT_EQ(host.fileDialogs.size(), 1u);
     EXPECT_EQ(host.fileDialogs[0].title, "Import Layout");
-    EXPECT_EQ(host.fileDialogs[0].filter, "Jadewind 2007 Layouts (*.mjl)|*.mjl");
+    EXPECT_EQ(host.fileDialogs[0].filter,
+              "Jadewind 2007 Layouts (*.mjl)|*.mjl|Other programs' layouts (*.layout)|*.layout");
 
-    ASSERT_TRUE(WriteFileAtomically(file, "second\r\n"));
+    ASSERT_TRUE(WriteFileAtomically(file, LayoutOf(8)));
     host.fileAnswers = {file, file};
     host.answers = {MessageAnswer::No, MessageAnswer::Yes};
     EXPECT_EQ(manager.Import(), "Tower");  // declined: nothing imported
-    EXPECT_EQ(FileOf(id), "first\r\n");
+    EXPECT_EQ(FileOf(id), LayoutOf(4));
     EXPECT_EQ(manager.Import(), "Tower");
     EXPECT_EQ(layouts.LayoutIdByName("Tower"), id);
-    EXPECT_EQ(FileOf(id), "second\r\n");
+    EXPECT_EQ(FileOf(id), LayoutOf(8));
     EXPECT_EQ(host.fileDialogs.back().folder, Docs());
 
     host.fileAnswers = {std::nullopt};
     EXPECT_FALSE(manager.Import());
+}
+
+TEST_F(LayoutManagerTest, ImportConvertsOtherProgramsLayoutsAndRefusesWhatIsNoLayout) {
+    const std::string foreign = Docs() + "Row.layout";
+    ASSERT_TRUE(
+        WriteFileAtomically(foreign, "kmahjongg-layout-v1.1\nw8\nh2\nd1\n12121212\n43434343\n"));
+    host.fileAnswers = {foreign};
+    EXPECT_EQ(manager.Import(), "Row");
+    EXPECT_EQ(FileOf(layouts.LayoutIdByName("Row")), LayoutOf(4));
+
+    const std::string picture = Docs() + "Picture.mjl";
+    ASSERT_TRUE(WriteFileAtomically(picture, std::string("\x89PNG\r\n\x1a\n", 8)));
+    const std::string broken = Docs() + "Broken.layout";
+    ASSERT_TRUE(WriteFileAtomically(broken, "kmahjongg-layout-v1.1\nw4\nh2\nd1\n12..\n4...\n"));
+    host.fileAnswers = {picture, broken};
+    EXPECT_FALSE(manager.Import());
+    EXPECT_EQ(host.MessageTexts().back(),
+              "The layout Picture was not imported.\rThe file: Picture.mjl is not a layout file.");
+    EXPECT_FALSE(manager.Import());
+    EXPECT_EQ(host.MessageTexts().back(),
+              "The layout Broken was not imported.\rThe tile at level 1, row 1, column 1 is not "
+              "whole: a tile is the four cells 1 2 over 4 3.");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Row"}));
 }
 
 TEST_F(LayoutManagerTest, ExportAsksBeforeReplacingAFile) {

@@ -7,15 +7,18 @@
 
 #include "Commands.h"
 #include "ToolHost.h"
+#include "engine/CustomLayouts.h"
 #include "engine/FixedText.h"
 #include "engine/Jong_class.h"
 #include "engine/LayoutCompleteness.h"
 #include "engine/LayoutFile.h"
 #include "engine/LayoutReader.h"
+#include "layouts/ForeignLayout.h"
 #include "layouts/LayoutSource.h"
 #include "platform/SaveFile.h"
 #include "platform/TextFile.h"
 #include "presentation/ResourceLibrary.h"
+#include "records/C_App_Config.h"
 
 namespace jw::tool {
 namespace {
@@ -204,6 +207,65 @@ int Check(const Args& args) {
     return 0;
 }
 
+// Converts layouts of other programs' format: into one layout file with
+// "--out FILE.mjl", else into the player's own layouts of the data folder
+// (a layout of the same name is replaced). One line per file; the exit
+// status is 1 when a file was refused.
+int Import(const Args& args) {
+    std::string out, data;
+    Args files;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if ((args[i] == "--out" || args[i] == "--data") && i + 1 < args.size()) {
+            (args[i] == "--out" ? out : data) = args[i + 1];
+            ++i;
+        } else if (args[i].starts_with("--")) {
+            return UsageError("layout import FILE... [--data DIR] | FILE --out FILE.mjl");
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.empty() || (!out.empty() && (files.size() != 1 || !data.empty())))
+        return UsageError("layout import FILE... [--data DIR] | FILE --out FILE.mjl");
+    if (out.empty() && data.empty()) {
+        ToolHost host;
+        data = TApplication_Config(host, ExecutableFolder()).ResolveDataFolder();
+    }
+    if (!data.empty() && data.back() != '/')
+        data += '/';
+    int refused = 0;
+    for (const std::string& file : files) {
+        const std::string name = std::filesystem::path(file).stem().string();
+        const auto text = ReadFileBytes(file, kMaxLayoutFileBytes);
+        const ForeignLayoutResult result =
+            text ? ConvertForeignLayout(*text)
+                 : ForeignLayoutResult{{}, "The file cannot be read.", 0, 0};
+        if (!result.refusal.empty()) {
+            std::cout << file << ": not imported: " << result.refusal << '\n';
+            ++refused;
+            continue;
+        }
+        std::string target = out;
+        if (target.empty()) {
+            if (!IsValidLayoutName(name)) {
+                std::cout << file << ": not imported: " << InvalidLayoutNameMessage(name) << '\n';
+                ++refused;
+                continue;
+            }
+            const CustomLayouts layouts(data);
+            const GameId id = layouts.RegisterLayout(name);
+            target = id >= 0 ? layouts.LayoutFileName(id) : std::string();
+        }
+        if (target.empty() || !WriteFileAtomically(target, result.fileText)) {
+            std::cout << file << ": not imported: the layout could not be written\n";
+            ++refused;
+            continue;
+        }
+        std::cout << file << ": " << result.tiles << " tiles on " << result.levels << " levels -> "
+                  << target << '\n';
+    }
+    return refused > 0 ? 1 : 0;
+}
+
 int RunLayout(const Args& args) {
     if (args.empty()) {
         return UsageError("layout compile|show|check ...");
@@ -218,11 +280,16 @@ int RunLayout(const Args& args) {
     if (args[0] == "check") {
         return Check(rest);
     }
+    if (args[0] == "import") {
+        return Import(rest);
+    }
     return UsageError("unknown layout command '" + args[0] + "'");
 }
 
-const Registrar kLayout{{"layout", "compile SRC... -o DIR | show GAMEID|FILE | check FILE",
-                         "compile, show or check layouts", RunLayout}};
+const Registrar kLayout{{"layout",
+                         "compile SRC... -o DIR | show GAMEID|FILE | check FILE | import FILE... "
+                         "[--data DIR] | import FILE --out FILE.mjl",
+                         "compile, show, check or import layouts", RunLayout}};
 
 }  // namespace
 }  // namespace jw::tool

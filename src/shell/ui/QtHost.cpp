@@ -237,9 +237,14 @@ void QtHost::ShowMemoryUpTotals(const MemoryUpTotals& totals) {
 namespace {
 
 // "Description (*.ext)|*.ext" as Qt's filter "Description (*.ext)".
+// "Description|pattern|Description|pattern" as Qt's ";;"-separated list
+// of descriptions (each holds its patterns in brackets).
 QString QtFilter(const std::string& filter) {
-    const std::size_t bar = filter.find('|');
-    return QString::fromStdString(bar == std::string::npos ? filter : filter.substr(0, bar));
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList descriptions;
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        descriptions.append(parts[i]);
+    return descriptions.join(QStringLiteral(";;"));
 }
 
 QString StartPath(const FileDialogRequest& request) {
