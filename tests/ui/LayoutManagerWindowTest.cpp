@@ -14,6 +14,7 @@
 #include "engine/CustomLayouts.h"
 #include "engine/Jong_class_interface.h"
 #include "engine/LayoutReader.h"
+#include "layouts/ForeignLayout.h"
 #include "layouts/ui/J_Layout_Editor.h"
 #include "layouts/ui/J_Layout_Manager.h"
 #include "platform/SaveFile.h"
@@ -184,6 +185,49 @@ TEST_F(LayoutManagerWindow, EditingALayoutTileByTileThenPlayingIt) {
     EXPECT_EQ(shell->Engine()->gameId, saved);
     EXPECT_TRUE(shell->Engine()->play.playing);
     EXPECT_EQ(shell->Engine()->board.CountAnchors(), 4);
+}
+
+// A stepped pyramid in the other programs' layout format: 8 x 6, 6 x 4,
+// 4 x 2 and 2 x 2 tiles, 84 in all.
+std::string Pyramid() {
+    const int width = 16, height = 12;
+    std::string text = "kmahjongg-layout-v1.1\nw16\nh12\nd4\n";
+    const int blocks[4][4] = {{0, 0, 8, 6}, {2, 2, 6, 4}, {4, 4, 4, 2}, {6, 4, 2, 2}};
+    for (const auto& block : blocks) {
+        for (int row = 0; row < height; ++row) {
+            std::string line(width, '.');
+            for (int column = 0; column < width; ++column) {
+                const int c = column - block[0];
+                const int r = row - block[1];
+                if (c >= 0 && r >= 0 && c < 2 * block[2] && r < 2 * block[3])
+                    line[static_cast<std::size_t>(column)] = "1243"[(r % 2) * 2 + c % 2];
+            }
+            text.append(line).append("\n");
+        }
+    }
+    return text;
+}
+
+TEST_F(LayoutManagerWindow, AnImportedLayoutIsPlayed) {
+    const ForeignLayoutResult pyramid = ConvertForeignLayout(Pyramid());
+    ASSERT_EQ(pyramid.refusal, "");
+    EXPECT_EQ(pyramid.tiles, 84);
+    EXPECT_EQ(pyramid.levels, 4);
+    CustomLayouts layouts(data.string() + "/");
+    const GameId id = layouts.RegisterLayout("Pyramid");
+    ASSERT_TRUE(WriteFileAtomically(layouts.LayoutFileName(id), pyramid.fileText));
+    auto shell = Start();
+    ASSERT_NE(shell, nullptr);
+    shell->GetHost().layoutManagerAnswerer = [&](TfrmJLayoutManager& w) {
+        ASSERT_TRUE(w.Select("Pyramid"));
+        EXPECT_EQ(w.TilesLabel()->text(), "84");
+        w.PlayButton()->click();
+    };
+    shell->Window()->Action(CommandId::LayoutManager)->trigger();
+    EXPECT_EQ(shell->Engine()->gameId, id);
+    EXPECT_EQ(shell->Engine()->board.CountAnchors(), 84);
+    QTest::qWait(50);
+    Shot(*shell->Window(), "imported-layout-playing");
 }
 
 }  // namespace

@@ -194,6 +194,7 @@ GameShell::GameShell(std::string executableFolderIn)
     : executableFolder(std::move(executableFolderIn)) {}
 
 GameShell::~GameShell() {
+    StoreLayoutInformationPlace();
     UninstallHelp();  // the help reports through this shell's host
     if (engine) {
         engine->painter = nullptr;

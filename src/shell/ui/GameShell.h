@@ -145,6 +145,7 @@ class GameShell : public QObject {
     void EnterEditor(GameId id, bool forgetName);
     void LeaveEditor();
     void EditorChanged(bool redraw);
+    void StoreLayoutInformationPlace();
     std::optional<std::string> AskLayoutName(const std::string& proposed);
     bool SaveLayout(bool saveAs);
     void PlayEditedLayout();

@@ -11,7 +11,9 @@
 #include "layouts/ui/J_Layout_Editor.h"
 #include "layouts/ui/J_Layout_Manager.h"
 #include "layouts/ui/J_Open_Game.h"
+#include "platform/Settings.h"
 #include "presentation/BoardRenderer.h"
+#include "records/WindowPlace.h"
 #include "shell/CommandTable.h"
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
@@ -68,7 +70,17 @@ void GameShell::EnterEditor(GameId id, bool forgetName) {
     window->Board()->setCursor(Qt::PointingHandCursor);
     if (!layoutInformation) {
         layoutInformation = std::make_unique<TfrmJInfoLayoutEditor>(window.get());
-        layoutInformation->move(window->geometry().topLeft() + QPoint(0, 80));
+        // The stored place, or the screen's left edge under the bars.
+        WindowPlace place =
+            LoadWindowPlace(*settings, host.Screen(), setting::kFormInfoLayoutEditor,
+                            layoutInformation->width(), layoutInformation->height());
+        if (place.left < 0)
+            place.left = 0;
+        if (place.top < 0)
+            place.top = window->geometry().top() +
+                        (window->frameGeometry().height() - window->geometry().height()) +
+                        window->Board()->mapTo(window.get(), QPoint(0, 0)).y() - 3;
+        layoutInformation->move(place.left, place.top);
     }
     layoutInformation->show();
     EditorChanged(true);
@@ -80,11 +92,19 @@ void GameShell::LeaveEditor() {
     renderer->editorGhost.reset();
     engine->ClearBoard();
     renderer->RedrawBoard();
-    if (layoutInformation)
+    if (layoutInformation) {
+        StoreLayoutInformationPlace();
         layoutInformation->hide();
+    }
     window->ShowPlayingBars(true);
     ApplyPointer();
     AfterMove();
+}
+
+void GameShell::StoreLayoutInformationPlace() {
+    if (layoutInformation)
+        SaveWindowPlace(*settings, setting::kFormInfoLayoutEditor, layoutInformation->x(),
+                        layoutInformation->isVisible(), layoutInformation->y());
 }
 
 void GameShell::EditorChanged(bool redraw) {
