@@ -115,8 +115,6 @@ class BoardRenderer : public BoardPainter {
     void PauseTick();
     // Leaves the pause and redraws everything.
     void PauseOff();
-    // Ticks every 80 ms (through the Host's wait) until PauseOff is called.
-    void RunPause();
     bool Paused() const { return paused; }
 
     // Makes the BackgroundImage when it is empty or when forced.

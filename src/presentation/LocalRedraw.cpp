@@ -264,11 +264,4 @@ void BoardRenderer::PauseOff() {
     engine.host.SetBusy(false);
 }
 
-void BoardRenderer::RunPause() {
-    while (paused) {
-        engine.host.Wait(80);
-        PauseTick();
-    }
-}
-
 }  // namespace jw

@@ -345,7 +345,9 @@ TEST_F(GameWindow, PauseStopsTheClockAndAnyKeyResumes) {
         sawPause = shell->Renderer()->Paused() && !engine.clock.Running();
         QTest::keyClick(window.Board(), Qt::Key_Space);
     });
-    pause->trigger();  // returns when the pause ends
+    pause->trigger();
+    // The pause screen runs on the window's timer until the key.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shell->Renderer()->Paused(); }, 2000));
     EXPECT_TRUE(sawPause);
     EXPECT_FALSE(shell->Renderer()->Paused());
     EXPECT_TRUE(engine.clock.Running());

@@ -1,5 +1,7 @@
 #include "shell/ui/GameShell.h"
 
+#include <QTimer>
+
 #include <unistd.h>
 
 #include <QApplication>
@@ -582,14 +584,25 @@ void GameShell::TogglePause() {
         }
         engine->clock.Pause();
         renderer->PauseOn();
-        // Any key or click ends the pause; the pause screen runs until then.
-        InputHook hook([this] {
-            window->SetCommandDown(CommandId::Pause, false);
-            TogglePause();
+        // Any key or click ends the pause (once the hook has returned); the
+        // pause screen moves on the timer until then.
+        pauseHook = std::make_unique<InputHook>([this] {
+            QTimer::singleShot(0, this, [this] {
+                window->SetCommandDown(CommandId::Pause, false);
+                TogglePause();
+            });
         });
-        renderer->RunPause();
+        if (!pauseTimer) {
+            pauseTimer = new QTimer(this);
+            pauseTimer->setInterval(80);
+            connect(pauseTimer, &QTimer::timeout, this, [this] { renderer->PauseTick(); });
+        }
+        pauseTimer->start();
         return;
     }
+    if (pauseTimer)
+        pauseTimer->stop();
+    pauseHook.reset();
     if (renderer->Paused()) {
         host.SetBusy(true);
         renderer->PauseOff();

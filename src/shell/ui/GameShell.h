@@ -19,6 +19,7 @@
 #include "shell/ui/QtHost.h"
 
 class QMouseEvent;
+class QTimer;
 class QKeyEvent;
 
 namespace jw {
@@ -40,6 +41,7 @@ class WinAnimation;
 class Recorder;
 struct GameResult;
 class LayoutEditor;
+class InputHook;
 class TfrmJInfoLayoutEditor;
 struct PixelRect;
 
@@ -187,6 +189,9 @@ class GameShell : public QObject {
     // Made on first use; the information window goes before the main window.
     std::unique_ptr<LayoutEditor> editor;
     std::unique_ptr<TfrmJInfoLayoutEditor> layoutInformation;
+    // The pause screen: the input that ends it, and its 80 ms steps.
+    std::unique_ptr<InputHook> pauseHook;
+    QTimer* pauseTimer = nullptr;
     std::unique_ptr<TMahJong_interface> engine;
     std::unique_ptr<BoardRenderer> renderer;
     std::unique_ptr<QtBoardWindow> boardWindow;
