@@ -38,6 +38,7 @@ class TfrmJOpenGame;
 struct GameNumberRow;
 class WinAnimation;
 class Recorder;
+class TfrmJPlayers;
 struct GameResult;
 
 class GameShell : public QObject {
@@ -68,6 +69,14 @@ class GameShell : public QObject {
     // pages, from the statistics log; empty pages until they are set.
     std::function<std::vector<GameNumberRow>()> previousGameRows;
     std::function<std::vector<GameNumberRow>(const std::string& game)> lostGameRows;
+    // The players window (GameShellPlayers.cpp): the records' rename of a
+    // player and the clearing of a deleted player's statistics, and an
+    // answerer that plays the player in the window instead of a modal loop.
+    std::function<void(const std::string& oldName, const std::string& newName,
+                       const std::function<void(int lines)>& progress)>
+        renamePlayerRecords;
+    std::function<void(const std::string& name)> clearPlayerStatistics;
+    std::function<void(TfrmJPlayers&)> playersAnswerer;
 
   private:
     bool OpenLibrary();
@@ -98,6 +107,9 @@ class GameShell : public QObject {
     // Choosing a game (GameShellChoose.cpp): the open-game dialog, the
     // game-number dialog and the lists fed by every started game.
     void WireChooseCommands();
+    // The players window (GameShellPlayers.cpp).
+    void WirePlayersCommands();
+    void ShowPlayers();
     void OpenGameCommand();
     void SelectGameNumber();
     void NoteStartedGame(GameId id, const std::string& gameNumber);
