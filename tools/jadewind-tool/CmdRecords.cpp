@@ -3,17 +3,21 @@
 // lost deals.
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
 #include "Commands.h"
 #include "ToolHost.h"
 #include "engine/FixedText.h"
+#include "platform/Settings.h"
 #include "platform/Text.h"
 #include "records/C_App_Config.h"
 #include "records/LogQueries.h"
+#include "records/Players.h"
 #include "records/RecordFile.h"
 #include "records/Recorder.h"
+#include "records/SettingsFile.h"
 
 namespace jw::tool {
 namespace {
@@ -152,6 +156,26 @@ int RunLog(const Args& args) {
     return 0;
 }
 
+// The players of the settings file, sorted, the current one marked "*".
+int RunPlayers(const Args& args) {
+    const auto parsed = ParseRecordArgs(args);
+    if (!parsed || !parsed->rest.empty() || parsed->player)
+        return UsageError("players [--data DIR]");
+    const std::string path = FindDataFile(parsed->data, kSettingsFileName);
+    if (!std::filesystem::is_regular_file(path)) {
+        std::cerr << "jadewind-tool: no settings file " << kSettingsFileName << " in "
+                  << parsed->data << '\n';
+        return 1;
+    }
+    const SettingsFile settings(path);
+    const std::string current(TrimRight(Read(settings, setting::kUserDefault)));
+    for (const std::string& name : LoadPlayerNames(settings))
+        std::cout << (name == current ? "* " : "  ") << EscapeControlCharacters(name) << '\n';
+    return 0;
+}
+
+const Registrar kPlayers{
+    {"players", "[--data DIR]", "print the players, the current one marked with *", RunPlayers}};
 const Registrar kLog{{"log", "[--game NAME] [--player NAME] [--last K] [--data DIR]",
                       "print the log's records as a table, oldest first", RunLog}};
 const Registrar kHiScores{{"hiscores", "GAMEID [--data DIR]",
