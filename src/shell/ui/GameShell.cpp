@@ -399,6 +399,7 @@ void GameShell::WireCommands() {
     w.onCloseRequest = [this] { return CloseRequest(); };
     WireLookCommands();
     WirePlayersCommands();
+    WireCommentsCommands();
     WireHelpCommands();
     WireChooseCommands();
     WireRecords();

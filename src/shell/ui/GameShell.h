@@ -38,6 +38,7 @@ class TfrmJOpenGame;
 struct GameNumberRow;
 class WinAnimation;
 class Recorder;
+class TfrmJComments;
 class TfrmJPlayers;
 struct GameResult;
 
@@ -77,6 +78,8 @@ class GameShell : public QObject {
         renamePlayerRecords;
     std::function<void(const std::string& name)> clearPlayerStatistics;
     std::function<void(TfrmJPlayers&)> playersAnswerer;
+    // Plays the player in the comments window (GameShellComments.cpp).
+    std::function<void(TfrmJComments&)> commentsAnswerer;
 
   private:
     bool OpenLibrary();
@@ -110,6 +113,9 @@ class GameShell : public QObject {
     // The players window (GameShellPlayers.cpp).
     void WirePlayersCommands();
     void ShowPlayers();
+    // The comments window (GameShellComments.cpp).
+    void WireCommentsCommands();
+    void ShowComments();
     void OpenGameCommand();
     void SelectGameNumber();
     void NoteStartedGame(GameId id, const std::string& gameNumber);

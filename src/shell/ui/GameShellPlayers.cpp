@@ -7,6 +7,7 @@
 #include "records/Players.h"
 #include "records/ui/J_Players.h"
 #include "shell/CommandTable.h"
+#include "shell/ui/DialogRunner.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
 
@@ -34,15 +35,7 @@ void GameShell::ShowPlayers() {
     hooks.playerChanged = [&changed] { changed = true; };
 
     TfrmJPlayers dialog(*settings, host, std::move(hooks), engine->playerName, window.get());
-    if (playersAnswerer) {
-        dialog.show();
-        playersAnswerer(dialog);
-        if (dialog.isVisible()) {
-            dialog.reject();
-        }
-    } else {
-        dialog.exec();
-    }
+    RunOrAnswer(dialog, playersAnswerer);
     RefreshStatus();
     if (changed) {
         renderer->RedrawBoard();
