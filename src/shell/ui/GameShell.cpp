@@ -400,6 +400,7 @@ void GameShell::WireCommands() {
     WireLookCommands();
     WirePlayersCommands();
     WireCommentsCommands();
+    WireFavoritesCommands();
     WireHelpCommands();
     WireChooseCommands();
     WireRecords();
@@ -420,15 +421,7 @@ void GameShell::FirstActivation() {
     }
     LayoutCheck(true);
 
-    std::vector<TfrmJMain::FavoriteItem> favorites;
-    for (const FavoriteMenuItem& item : ReadFavoriteMenu(*settings)) {
-        favorites.push_back({item.folder, item.toRoot, item.gameId, item.caption});
-    }
-    window->SetFavorites(favorites, [this](int id) {
-        if (engine->ConfirmQuit()) {
-            engine->StartGame(ReadMode::NewGame, id, "", engine->playerName);
-        }
-    });
+    RebuildFavorites();
 
     const bool resumed = engine->ResumeHeldGame(engine->playerName);
     TileChooserAtStartup();

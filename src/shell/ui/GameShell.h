@@ -39,6 +39,7 @@ struct GameNumberRow;
 class WinAnimation;
 class Recorder;
 class TfrmJComments;
+class TfrmJFavoriteAdd;
 class TfrmJPlayers;
 struct GameResult;
 
@@ -80,6 +81,8 @@ class GameShell : public QObject {
     std::function<void(TfrmJPlayers&)> playersAnswerer;
     // Plays the player in the comments window (GameShellComments.cpp).
     std::function<void(TfrmJComments&)> commentsAnswerer;
+    // Plays the player in the add-favourite dialog (GameShellFavorites.cpp).
+    std::function<void(TfrmJFavoriteAdd&)> favoriteAddAnswerer;
 
   private:
     bool OpenLibrary();
@@ -116,6 +119,11 @@ class GameShell : public QObject {
     // The comments window (GameShellComments.cpp).
     void WireCommentsCommands();
     void ShowComments();
+    // The favourites dialogs (GameShellFavorites.cpp).
+    void WireFavoritesCommands();
+    void AddToFavorites();
+    // The "F&avorites" menu and the open-game dialog's favourites, afresh.
+    void RebuildFavorites();
     void OpenGameCommand();
     void SelectGameNumber();
     void NoteStartedGame(GameId id, const std::string& gameNumber);

@@ -1,0 +1,62 @@
+// The favourites from the main window: "&Add to Favorites..." puts the
+// current game into the favourites tree, after which the "F&avorites" menu
+// and the open-game dialog's favourites are built again.
+#include <QPixmap>
+
+#include "engine/Jong_class_interface.h"
+#include "layouts/ui/J_Open_Game.h"
+#include "presentation/ResourceLibrary.h"
+#include "presentation/ui/QtPicture.h"
+#include "records/GameLists.h"
+#include "records/ui/J_Favorite.h"
+#include "shell/CommandTable.h"
+#include "shell/FavoritesMenu.h"
+#include "shell/ui/DialogRunner.h"
+#include "shell/ui/GameShell.h"
+#include "shell/ui/J_Main.h"
+
+namespace jw {
+
+void GameShell::WireFavoritesCommands() {
+    window->SetHandler(CommandId::AddFavorites, [this] { AddToFavorites(); });
+}
+
+void GameShell::RebuildFavorites() {
+    std::vector<TfrmJMain::FavoriteItem> favorites;
+    for (const FavoriteMenuItem& item : ReadFavoriteMenu(*settings)) {
+        favorites.push_back({item.folder, item.toRoot, item.gameId, item.caption});
+    }
+    window->SetFavorites(favorites, [this](int id) {
+        if (engine->ConfirmQuit()) {
+            engine->StartGame(ReadMode::NewGame, id, "", engine->playerName);
+        }
+    });
+    if (openGame) {
+        openGame->RebuildCustomAndFavorites();
+    }
+}
+
+void GameShell::AddToFavorites() {
+    if (engine->gameId < 0) {
+        return;
+    }
+    FavoriteAddSetup setup;
+    setup.programName = QString::fromLatin1(kProgramName);
+    setup.game.code = engine->gameId;
+    setup.game.text = engine->catalog.NameOf(engine->gameId);
+    setup.game.type = engine->catalog.TypeOf(engine->gameId);
+    setup.tree = LoadFavoritesTree(*settings, engine->catalog);
+    const auto icon = [this](const char* name) {
+        return QIcon(QPixmap::fromImage(LibraryPicture(*library, "ICON", name)));
+    };
+    setup.folderIcon = icon("FOLDER_FAVORITES_OPEN_256_16x16");
+    setup.gameIcon = icon("FAVORITES_256_16x16");
+    TfrmJFavoriteAdd dialog(host, std::move(setup), window.get());
+    RunOrAnswer(dialog, favoriteAddAnswerer);
+    if (dialog.result() == QDialog::Accepted && dialog.Added()) {
+        SaveFavoritesTree(*settings, dialog.Tree());
+        RebuildFavorites();
+    }
+}
+
+}  // namespace jw
