@@ -49,6 +49,80 @@ int InsertFolder(std::vector<FavoriteNode>& tree, std::string name) {
     return index;
 }
 
+namespace {
+
+bool Valid(const std::vector<FavoriteNode>& tree, FavoritePlace place) {
+    if (place.folder < 0 || place.folder >= static_cast<int>(tree.size())) {
+        return false;
+    }
+    return place.child < 0 ||
+           place.child <
+               static_cast<int>(tree[static_cast<std::size_t>(place.folder)].children.size());
+}
+
+}  // namespace
+
+bool RemoveNode(std::vector<FavoriteNode>& tree, FavoritePlace place) {
+    if (!Valid(tree, place)) {
+        return false;
+    }
+    if (place.child < 0) {
+        tree.erase(tree.begin() + place.folder);
+    } else {
+        auto& children = tree[static_cast<std::size_t>(place.folder)].children;
+        children.erase(children.begin() + place.child);
+    }
+    return true;
+}
+
+FavoritePlace MoveNode(std::vector<FavoriteNode>& tree, FavoritePlace from, FavoritePlace onto) {
+    if (!Valid(tree, from) || (onto.folder >= 0 && !Valid(tree, onto)) ||
+        (from.folder == onto.folder && from.child == onto.child)) {
+        return {};
+    }
+    // A folder cannot be dropped into itself.
+    if (from.child < 0 && onto.folder == from.folder) {
+        return {};
+    }
+    FavoriteNode node = from.child < 0 ? tree[static_cast<std::size_t>(from.folder)]
+                                       : tree[static_cast<std::size_t>(from.folder)]
+                                             .children[static_cast<std::size_t>(from.child)];
+    // Where the drop goes, as a place that stays right after the removal.
+    const auto after = [&](FavoritePlace p) {
+        if (from.child < 0 && p.folder > from.folder) {
+            --p.folder;
+        } else if (from.child >= 0 && p.folder == from.folder && p.child > from.child) {
+            --p.child;
+        }
+        return p;
+    };
+    onto = onto.folder >= 0 ? after(onto) : onto;
+    RemoveNode(tree, from);
+    if (onto.folder < 0) {
+        tree.push_back(std::move(node));
+        return {static_cast<int>(tree.size()) - 1, -1};
+    }
+    const bool ontoFolder =
+        onto.child < 0 && tree[static_cast<std::size_t>(onto.folder)].IsFolder();
+    if (node.IsFolder() && (ontoFolder || onto.child >= 0)) {
+        // Folders stay on the top level: before the folder dropped into.
+        tree.insert(tree.begin() + onto.folder, std::move(node));
+        return {onto.folder, -1};
+    }
+    if (ontoFolder) {
+        auto& children = tree[static_cast<std::size_t>(onto.folder)].children;
+        children.push_back(std::move(node));
+        return {onto.folder, static_cast<int>(children.size()) - 1};
+    }
+    if (onto.child < 0) {
+        tree.insert(tree.begin() + onto.folder, std::move(node));
+        return {onto.folder, -1};
+    }
+    auto& children = tree[static_cast<std::size_t>(onto.folder)].children;
+    children.insert(children.begin() + onto.child, std::move(node));
+    return onto;
+}
+
 std::vector<FavoriteNode> WithPlaceholder(std::vector<FavoriteNode> tree) {
     if (tree.empty()) {
         FavoriteNode placeholder;

@@ -40,6 +40,16 @@ FavoritePlace InsertGame(std::vector<FavoriteNode>& tree, int targetFolder, Favo
 // Puts a new folder before the first top-level game; returns its index.
 int InsertFolder(std::vector<FavoriteNode>& tree, std::string name);
 
+// Removes a node (a folder with its contents); false when there is none.
+bool RemoveNode(std::vector<FavoriteNode>& tree, FavoritePlace place);
+
+// Moves a node dropped onto another: onto a game it goes before that game,
+// onto a folder to the end of that folder, onto nothing (folder -1) to the
+// end of the top level. A folder takes its contents along and stays on the
+// top level (before the folder it was dropped into). Returns where it went,
+// or folder -1 when nothing moved.
+FavoritePlace MoveNode(std::vector<FavoriteNode>& tree, FavoritePlace from, FavoritePlace onto);
+
 // The tree shown by the add-favourite dialog: the placeholder folder when
 // there are no favourites.
 std::vector<FavoriteNode> WithPlaceholder(std::vector<FavoriteNode> tree);

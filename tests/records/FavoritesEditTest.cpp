@@ -111,3 +111,74 @@ TEST(FavoritesEdit, ADuplicateIsAddedOnlyWhenThePlayerSaysYes) {
 
 }  // namespace
 }  // namespace jw
+
+namespace jw {
+namespace {
+
+std::vector<FavoriteNode> Sample() {
+    return {Folder("F", {Game(1, "f1"), Game(2, "f2")}), Folder("G", {Game(3, "g1")}),
+            Game(4, "t1"), Game(5, "t2")};
+}
+
+TEST(FavoritesDrag, DroppedNodesLandWhereThePlayerLetGo) {
+    // A game onto a game: before it, in another folder.
+    auto tree = Sample();
+    FavoritePlace at = MoveNode(tree, {0, 0}, {1, 0});
+    EXPECT_EQ(Names(tree[0].children), std::vector<std::string>{"f2"});
+    EXPECT_EQ(Names(tree[1].children), (std::vector<std::string>{"f1", "g1"}));
+    EXPECT_EQ(at.folder, 1);
+    EXPECT_EQ(at.child, 0);
+
+    // A top-level game onto a folder: to its end.
+    tree = Sample();
+    at = MoveNode(tree, {3, -1}, {0, -1});
+    EXPECT_EQ(Names(tree[0].children), (std::vector<std::string>{"f1", "f2", "t2"}));
+    EXPECT_EQ(Names(tree), (std::vector<std::string>{"F", "G", "t1"}));
+    EXPECT_EQ(at.child, 2);
+
+    // A game of a folder onto empty space: the end of the top level.
+    tree = Sample();
+    MoveNode(tree, {1, 0}, {});
+    EXPECT_TRUE(tree[1].children.empty());
+    EXPECT_EQ(tree.back().text, "g1");
+
+    // A game downwards within its folder: before the game it was dropped on.
+    tree = {Folder("F", {Game(1, "a"), Game(2, "b"), Game(3, "c")})};
+    MoveNode(tree, {0, 0}, {0, 2});
+    EXPECT_EQ(Names(tree[0].children), (std::vector<std::string>{"b", "a", "c"}));
+}
+
+TEST(FavoritesDrag, FoldersTakeTheirGamesAndStayOnTop) {
+    auto tree = Sample();
+    // Onto a top-level game: before it, contents along.
+    FavoritePlace at = MoveNode(tree, {0, -1}, {3, -1});
+    EXPECT_EQ(Names(tree), (std::vector<std::string>{"G", "t1", "F", "t2"}));
+    EXPECT_EQ(Names(tree[2].children), (std::vector<std::string>{"f1", "f2"}));
+    EXPECT_EQ(at.folder, 2);
+
+    // Onto another folder or a game inside one: before that folder.
+    tree = Sample();
+    MoveNode(tree, {1, -1}, {0, 1});
+    EXPECT_EQ(Names(tree), (std::vector<std::string>{"G", "F", "t1", "t2"}));
+    EXPECT_EQ(tree[1].children.size(), 2u);
+
+    // Onto itself or its own games, or from nowhere: nothing moves.
+    tree = Sample();
+    EXPECT_EQ(MoveNode(tree, {0, -1}, {0, 1}).folder, -1);
+    EXPECT_EQ(MoveNode(tree, {0, -1}, {0, -1}).folder, -1);
+    EXPECT_EQ(MoveNode(tree, {7, -1}, {}).folder, -1);
+    EXPECT_EQ(Names(tree), Names(Sample()));
+}
+
+TEST(FavoritesDrag, RemoveTakesAFolderWithItsGames) {
+    auto tree = Sample();
+    EXPECT_TRUE(RemoveNode(tree, {0, 1}));
+    EXPECT_EQ(Names(tree[0].children), std::vector<std::string>{"f1"});
+    EXPECT_TRUE(RemoveNode(tree, {0, -1}));
+    EXPECT_EQ(Names(tree), (std::vector<std::string>{"G", "t1", "t2"}));
+    EXPECT_FALSE(RemoveNode(tree, {5, -1}));
+    EXPECT_FALSE(RemoveNode(tree, {0, 3}));
+}
+
+}  // namespace
+}  // namespace jw
