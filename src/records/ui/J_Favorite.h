@@ -5,12 +5,15 @@
 #include <QDialog>
 #include <QIcon>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "records/FavoritesEdit.h"
 
 class QLineEdit;
+class QListWidget;
+class QToolButton;
 class QPushButton;
 class QTreeWidget;
 
@@ -73,6 +76,73 @@ class TfrmJFavoriteAdd : public QDialog {
     QTreeWidget* tvFavorites = nullptr;
     QPushButton* btnNewFolder = nullptr;
     QPushButton* btnOK = nullptr;
+};
+
+}  // namespace jw
+
+namespace jw {
+
+class FavoriteDropTree;
+class FavoriteDropList;
+
+struct FavoriteOrganiserSetup {
+    QString programName;
+    // Every game by name, built-in and custom: code (GameId), name and type.
+    std::vector<FavoriteNode> games;
+    std::vector<FavoriteNode> tree;
+    QIcon folderIcon;
+    QIcon gameIcon;
+};
+
+// The favourites organiser ("Favorite games").
+class TfrmJFavorite : public QDialog {
+    Q_OBJECT
+  public:
+    TfrmJFavorite(Host& host, FavoriteOrganiserSetup setup, QWidget* parent = nullptr);
+    ~TfrmJFavorite() override;
+
+    const std::vector<FavoriteNode>& Tree() const { return tree; }
+
+    // Plays the player in the folder dialog instead of a modal loop (tests).
+    std::function<void(TfrmJFavoriteAddFolder&)> folderAnswerer;
+
+    QListWidget* GamesList() const;
+    QTreeWidget* TreeView() const;
+    QToolButton* AddButton() const { return tbAdd; }
+    QToolButton* RemoveButton() const { return tbRemove; }
+    QToolButton* RemoveAllButton() const { return tbRemoveAll; }
+    QPushButton* NewFolderButton() const { return btnNewFolder; }
+    QPushButton* RenameFolderButton() const { return btnRenameFolder; }
+    QPushButton* OkButton() const { return btnOK; }
+
+    // The organiser's actions, also reached by drag and drop.
+    void AddSelected(FavoritePlace onto);
+    void RemoveSelected();
+    void Move(FavoritePlace from, FavoritePlace onto);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Fill(FavoritePlace select);
+    FavoritePlace Selected() const;
+    std::optional<std::string> AskFolder(const QString& caption, const QString& name);
+    void NewFolder();
+    void RenameFolder();
+    void UpdateButtons();
+
+    Host& host;
+    FavoriteOrganiserSetup setup;
+    std::vector<FavoriteNode> tree;
+    FavoriteDropList* lstGames = nullptr;
+    FavoriteDropTree* tvFavorites = nullptr;
+    QToolButton* tbAdd = nullptr;
+    QToolButton* tbRemove = nullptr;
+    QToolButton* tbRemoveAll = nullptr;
+    QPushButton* btnNewFolder = nullptr;
+    QPushButton* btnRenameFolder = nullptr;
+    QPushButton* btnOK = nullptr;
+    bool filling = false;
 };
 
 }  // namespace jw

@@ -5,6 +5,7 @@
 // sequence.
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 #include <QRect>
 #include <functional>
@@ -39,6 +40,7 @@ struct GameNumberRow;
 class WinAnimation;
 class Recorder;
 class TfrmJComments;
+class TfrmJFavorite;
 class TfrmJFavoriteAdd;
 class TfrmJPlayers;
 struct GameResult;
@@ -83,6 +85,7 @@ class GameShell : public QObject {
     std::function<void(TfrmJComments&)> commentsAnswerer;
     // Plays the player in the add-favourite dialog (GameShellFavorites.cpp).
     std::function<void(TfrmJFavoriteAdd&)> favoriteAddAnswerer;
+    std::function<void(TfrmJFavorite&)> favoriteOrganiserAnswerer;
 
   private:
     bool OpenLibrary();
@@ -122,6 +125,8 @@ class GameShell : public QObject {
     // The favourites dialogs (GameShellFavorites.cpp).
     void WireFavoritesCommands();
     void AddToFavorites();
+    void OrganizeFavorites();
+    QIcon LibraryIcon(const char* name) const;
     // The "F&avorites" menu and the open-game dialog's favourites, afresh.
     void RebuildFavorites();
     void OpenGameCommand();

@@ -63,6 +63,7 @@ TfrmJOpenGame& GameShell::OpenGameDialog() {
         };
         setup.scoreType = [this] { return engine->scoreType; };
         setup.openSavedGame = [] {};
+        setup.favoritesOrganiser = [this] { OrganizeFavorites(); };
         openGame = std::make_unique<TfrmJOpenGame>(host, *settings, std::move(setup), window.get());
     }
     return *openGame;

@@ -2,6 +2,11 @@
 // current game into the favourites tree, after which the "F&avorites" menu
 // and the open-game dialog's favourites are built again.
 #include <QPixmap>
+#include <algorithm>
+
+#include "engine/CustomLayouts.h"
+#include "engine/FixedText.h"
+#include "platform/Text.h"
 
 #include "engine/Jong_class_interface.h"
 #include "layouts/ui/J_Open_Game.h"
@@ -19,6 +24,45 @@ namespace jw {
 
 void GameShell::WireFavoritesCommands() {
     window->SetHandler(CommandId::AddFavorites, [this] { AddToFavorites(); });
+    window->SetHandler(CommandId::OrganizeFavorites, [this] { OrganizeFavorites(); });
+    window->SetHandler(CommandId::OrganizeFavoritesPopUp, [this] { OrganizeFavorites(); });
+}
+
+void GameShell::OrganizeFavorites() {
+    FavoriteOrganiserSetup setup;
+    setup.programName = QString::fromLatin1(kProgramName);
+    std::vector<std::string> names;
+    for (const std::string& record : engine->catalog.Records()) {
+        names.push_back(std::string(TrimRight(Columns(record, 1, 50))));
+    }
+    for (const std::string& line : customLayouts->ListLayouts()) {
+        names.push_back(std::string(TrimRight(Columns(line, 1, 50))));
+    }
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return ToLowerAscii(a) < ToLowerAscii(b);
+    });
+    for (const std::string& name : names) {
+        FavoriteNode game;
+        game.code = engine->catalog.IdOf(name);
+        game.text = name;
+        game.type = engine->catalog.TypeOf(game.code);
+        if (game.code >= 0) {
+            setup.games.push_back(std::move(game));
+        }
+    }
+    setup.tree = LoadFavoritesTree(*settings, engine->catalog);
+    setup.folderIcon = LibraryIcon("FOLDER_FAVORITES_OPEN_256_16x16");
+    setup.gameIcon = LibraryIcon("FAVORITES_256_16x16");
+    TfrmJFavorite dialog(host, std::move(setup), window.get());
+    RunOrAnswer(dialog, favoriteOrganiserAnswerer);
+    if (dialog.result() == QDialog::Accepted) {
+        SaveFavoritesTree(*settings, dialog.Tree());
+        RebuildFavorites();
+    }
+}
+
+QIcon GameShell::LibraryIcon(const char* name) const {
+    return QIcon(QPixmap::fromImage(LibraryPicture(*library, "ICON", name)));
 }
 
 void GameShell::RebuildFavorites() {
@@ -46,11 +90,8 @@ void GameShell::AddToFavorites() {
     setup.game.text = engine->catalog.NameOf(engine->gameId);
     setup.game.type = engine->catalog.TypeOf(engine->gameId);
     setup.tree = LoadFavoritesTree(*settings, engine->catalog);
-    const auto icon = [this](const char* name) {
-        return QIcon(QPixmap::fromImage(LibraryPicture(*library, "ICON", name)));
-    };
-    setup.folderIcon = icon("FOLDER_FAVORITES_OPEN_256_16x16");
-    setup.gameIcon = icon("FAVORITES_256_16x16");
+    setup.folderIcon = LibraryIcon("FOLDER_FAVORITES_OPEN_256_16x16");
+    setup.gameIcon = LibraryIcon("FAVORITES_256_16x16");
     TfrmJFavoriteAdd dialog(host, std::move(setup), window.get());
     RunOrAnswer(dialog, favoriteAddAnswerer);
     if (dialog.result() == QDialog::Accepted && dialog.Added()) {
