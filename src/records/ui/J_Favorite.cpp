@@ -25,6 +25,25 @@ constexpr int kChildRole = Qt::UserRole + 1;
 
 }  // namespace
 
+std::optional<std::string> AskFolderName(
+    Host& host, const QString& programName, const QString& caption, const QString& name,
+    QWidget* parent, const std::function<void(TfrmJFavoriteAddFolder&)>& answerer) {
+    TfrmJFavoriteAddFolder dialog(host, programName, caption, name, parent);
+    if (answerer) {
+        dialog.show();
+        answerer(dialog);
+        if (dialog.isVisible()) {
+            dialog.reject();
+        }
+    } else {
+        dialog.exec();
+    }
+    if (dialog.result() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Name();
+}
+
 TfrmJFavoriteAddFolder::TfrmJFavoriteAddFolder(Host& hostIn, const QString& programName,
                                                const QString& caption, const QString& name,
                                                QWidget* parent)
@@ -144,22 +163,11 @@ FavoritePlace TfrmJFavoriteAdd::Selected() const {
 }
 
 void TfrmJFavoriteAdd::NewFolder() {
-    TfrmJFavoriteAddFolder dialog(host, setup.programName, QStringLiteral("Create New Folder"),
-                                  QString::fromStdString(std::string(kNewFolderName)), this);
-    if (folderAnswerer) {
-        dialog.show();
-        folderAnswerer(dialog);
-        if (dialog.isVisible()) {
-            dialog.reject();
-        }
-    } else {
-        dialog.exec();
+    if (const auto name = AskFolderName(
+            host, setup.programName, QStringLiteral("Create New Folder"),
+            QString::fromStdString(std::string(kNewFolderName)), this, folderAnswerer)) {
+        Fill(FavoritePlace{InsertFolder(tree, *name), -1});
     }
-    if (dialog.result() != QDialog::Accepted) {
-        return;
-    }
-    const int index = InsertFolder(tree, dialog.Name());
-    Fill(FavoritePlace{index, -1});
 }
 
 void TfrmJFavoriteAdd::accept() {
@@ -428,20 +436,7 @@ void TfrmJFavorite::Move(FavoritePlace from, FavoritePlace onto) {
 }
 
 std::optional<std::string> TfrmJFavorite::AskFolder(const QString& caption, const QString& name) {
-    TfrmJFavoriteAddFolder dialog(host, setup.programName, caption, name, this);
-    if (folderAnswerer) {
-        dialog.show();
-        folderAnswerer(dialog);
-        if (dialog.isVisible()) {
-            dialog.reject();
-        }
-    } else {
-        dialog.exec();
-    }
-    if (dialog.result() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.Name();
+    return AskFolderName(host, setup.programName, caption, name, this, folderAnswerer);
 }
 
 void TfrmJFavorite::NewFolder() {

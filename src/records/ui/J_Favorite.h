@@ -38,6 +38,12 @@ class TfrmJFavoriteAddFolder : public QDialog {
     QLineEdit* edtFolder = nullptr;
 };
 
+// The folder dialog, shown modally or handed to `answerer` (tests); the name
+// entered, or nothing when it was cancelled.
+std::optional<std::string> AskFolderName(
+    Host& host, const QString& programName, const QString& caption, const QString& name,
+    QWidget* parent, const std::function<void(TfrmJFavoriteAddFolder&)>& answerer);
+
 struct FavoriteAddSetup {
     QString programName;
     FavoriteNode game;
