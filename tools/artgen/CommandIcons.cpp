@@ -211,6 +211,15 @@ void DrawComments(QPainter& painter, bool) {
     Flat(painter, Thick(Line({6.5, 12}, {14, 12}), 1.8), QColor(kIconJade));
 }
 
+// The marker of a game that has a comment: a filled speech bubble.
+void DrawCommentYes(QPainter& painter, bool) {
+    const QPainterPath bubble =
+        Rounded(QRectF(1.5, 2.5, 21, 15), 4).united(Polygon({{6, 15}, {12, 15}, {4, 22.5}}));
+    Solid(painter, bubble, QColor(kIconJade));
+    Flat(painter, Thick(Line({6.5, 7.6}, {17.5, 7.6}), 2), QColor(kIconIvory));
+    Flat(painter, Thick(Line({6.5, 12.2}, {14, 12.2}), 2), QColor(kIconIvory));
+}
+
 void DrawHelp(QPainter& painter, bool small) {
     Solid(painter, Circle({12, 12}, 10.2), QColor(kIconJade));
     Flat(painter, GlyphPath("?", Fonts().sansBold, small ? 17 : 16, {12, 12}), QColor(kIconIvory));
@@ -400,6 +409,9 @@ const QStringList& DisabledIconBases() {
 }
 
 bool WriteCommandIcons(ResourceWriter& writer) {
+    if (!writer.Icon(QStringLiteral("COMMENT_YES"), RenderIcon(DrawCommentYes, 16))) {
+        return false;
+    }
     for (const IconDesign& design : IconDesigns()) {
         const QImage large = RenderIcon(design.draw, 24);
         if (!writer.Icon(SmallIconName(design.base), RenderIcon(design.draw, 16)) ||

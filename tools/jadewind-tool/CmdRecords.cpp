@@ -4,18 +4,22 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
 #include "Commands.h"
 #include "ToolHost.h"
 #include "engine/FixedText.h"
+#include "platform/Settings.h"
 #include "platform/Text.h"
 #include "records/C_App_Config.h"
 #include "records/LogQueries.h"
 #include "records/OverallScore.h"
+#include "records/Players.h"
 #include "records/RecordFile.h"
 #include "records/Recorder.h"
+#include "records/SettingsFile.h"
 
 namespace jw::tool {
 namespace {
@@ -237,6 +241,78 @@ const Registrar kOverall{{"overall", "[--details NAME] [--data DIR]",
 const Registrar kExportCode{{"exportcode", "NAME [--data DIR] | --decode CODE",
                              "print the export code of a player's overall score, or decode one",
                              RunExportCode}};
+
+// "players rename OLD NEW": the name changed in the list (and as the
+// current player) and carried through every records file, as the players
+// window does it.
+int RenamePlayer(const std::string& data, const std::string& oldName, const std::string& newName) {
+    const std::string path = FindDataFile(data, kSettingsFileName);
+    SettingsFile settings(path);
+    std::vector<std::string> names = LoadPlayerNames(settings);
+    const std::string from(TrimRight(oldName));
+    const std::string to(TrimRight(newName));
+    const auto found = std::find(names.begin(), names.end(), from);
+    if (found == names.end()) {
+        std::cerr << "jadewind-tool: there is no player " << from << '\n';
+        return 1;
+    }
+    if (to.empty() || to.size() > kMaxPlayerNameLength || !IsValidPlayerName(to)) {
+        std::cerr << "jadewind-tool: " << to << ": "
+                  << (to.empty() ? std::string(kEnterOneCharacter)
+                                 : std::string(kForbiddenPlayerCharacters))
+                  << '\n';
+        return 1;
+    }
+    if (std::find(names.begin(), names.end(), to) != names.end()) {
+        std::cerr << "jadewind-tool: " << kPlayerExists << '\n';
+        return 1;
+    }
+    *found = to;
+    SortPlayerNames(names);
+    const std::string current(TrimRight(Read(settings, setting::kUserDefault)));
+    StorePlayers(settings, current == from ? to : current, names, true);
+    const std::string failure = Recorder(data).RenamePlayerInRecords(from, to);
+    if (!failure.empty()) {
+        std::string message = failure;
+        std::replace(message.begin(), message.end(), '\r', '\n');
+        std::cerr << "jadewind-tool: " << message << '\n';
+        return 1;
+    }
+    std::cout << kPlayerRenamed << '\n';
+    return 0;
+}
+
+// The players of the settings file, sorted, the current one marked "*".
+int RunPlayers(const Args& args) {
+    const auto parsed = ParseRecordArgs(args);
+    if (parsed && parsed->rest.size() == 3 && parsed->rest[0] == "rename" && !parsed->player) {
+        if (!std::filesystem::is_regular_file(FindDataFile(parsed->data, kSettingsFileName))) {
+            std::cerr << "jadewind-tool: no settings file " << kSettingsFileName << " in "
+                      << parsed->data << '\n';
+            return 1;
+        }
+        return RenamePlayer(parsed->data, parsed->rest[1], parsed->rest[2]);
+    }
+    if (!parsed || !parsed->rest.empty() || parsed->player)
+        return UsageError("players [--data DIR] | players rename OLD NEW [--data DIR]");
+    const std::string path = FindDataFile(parsed->data, kSettingsFileName);
+    if (!std::filesystem::is_regular_file(path)) {
+        std::cerr << "jadewind-tool: no settings file " << kSettingsFileName << " in "
+                  << parsed->data << '\n';
+        return 1;
+    }
+    const SettingsFile settings(path);
+    const std::string current(TrimRight(Read(settings, setting::kUserDefault)));
+    for (const std::string& name : LoadPlayerNames(settings))
+        std::cout << (name == current ? "* " : "  ") << EscapeControlCharacters(name) << '\n';
+    return 0;
+}
+
+const Registrar kPlayers{
+    {"players", "[--data DIR] | rename OLD NEW [--data DIR]",
+     "print the players, the current one marked with *; or rename a player in the list and "
+     "the records",
+     RunPlayers}};
 const Registrar kLog{{"log", "[--game NAME] [--player NAME] [--last K] [--data DIR]",
                       "print the log's records as a table, oldest first", RunLog}};
 const Registrar kHiScores{{"hiscores", "GAMEID [--data DIR]",

@@ -403,6 +403,9 @@ void GameShell::WireCommands() {
     w.SetHandler(CommandId::About, [this] { ShowAbout(); });
     w.onCloseRequest = [this] { return CloseRequest(); };
     WireLookCommands();
+    WirePlayersCommands();
+    WireCommentsCommands();
+    WireFavoritesCommands();
     WireHelpCommands();
     WireChooseCommands();
     WireStatisticsCommands();
@@ -426,7 +429,7 @@ void GameShell::FirstActivation() {
     }
     LayoutCheck(true);
 
-    RefreshFavoritesMenu();
+    RebuildFavorites();
 
     const bool resumed = engine->ResumeHeldGame(engine->playerName);
     TileChooserAtStartup();
@@ -668,18 +671,6 @@ void GameShell::ShowAbout() {
     box.setStandardButtons(QMessageBox::Ok);
     box.setProperty("helpTopic", QStringLiteral("html/windows/about.htm"));
     box.exec();
-}
-
-void GameShell::RefreshFavoritesMenu() {
-    std::vector<TfrmJMain::FavoriteItem> favorites;
-    for (const FavoriteMenuItem& item : ReadFavoriteMenu(*settings)) {
-        favorites.push_back({item.folder, item.toRoot, item.gameId, item.caption});
-    }
-    window->SetFavorites(favorites, [this](int id) {
-        if (engine->ConfirmQuit()) {
-            engine->StartGame(ReadMode::NewGame, id, "", engine->playerName);
-        }
-    });
 }
 
 void GameShell::AfterMove() {

@@ -5,6 +5,7 @@
 // sequence.
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 #include <QRect>
 #include <functional>
@@ -39,6 +40,10 @@ class TfrmJOpenGame;
 struct GameNumberRow;
 class WinAnimation;
 class Recorder;
+class TfrmJComments;
+class TfrmJFavorite;
+class TfrmJFavoriteAdd;
+class TfrmJPlayers;
 struct GameResult;
 class LayoutEditor;
 class InputHook;
@@ -83,6 +88,19 @@ class GameShell : public QObject {
     // pages, from the statistics log; empty pages until they are set.
     std::function<std::vector<GameNumberRow>()> previousGameRows;
     std::function<std::vector<GameNumberRow>(const std::string& game)> lostGameRows;
+    // The players window (GameShellPlayers.cpp): the records' rename of a
+    // player and the clearing of a deleted player's statistics, and an
+    // answerer that plays the player in the window instead of a modal loop.
+    std::function<void(const std::string& oldName, const std::string& newName,
+                       const std::function<void(int lines)>& progress)>
+        renamePlayerRecords;
+    std::function<void(const std::string& name)> clearPlayerStatistics;
+    std::function<void(TfrmJPlayers&)> playersAnswerer;
+    // Plays the player in the comments window (GameShellComments.cpp).
+    std::function<void(TfrmJComments&)> commentsAnswerer;
+    // Plays the player in the add-favourite dialog (GameShellFavorites.cpp).
+    std::function<void(TfrmJFavoriteAdd&)> favoriteAddAnswerer;
+    std::function<void(TfrmJFavorite&)> favoriteOrganiserAnswerer;
 
   private:
     bool OpenLibrary();
@@ -113,6 +131,19 @@ class GameShell : public QObject {
     // Choosing a game (GameShellChoose.cpp): the open-game dialog, the
     // game-number dialog and the lists fed by every started game.
     void WireChooseCommands();
+    // The players window (GameShellPlayers.cpp).
+    void WirePlayersCommands();
+    void ShowPlayers();
+    // The comments window (GameShellComments.cpp).
+    void WireCommentsCommands();
+    void ShowComments();
+    // The favourites dialogs (GameShellFavorites.cpp).
+    void WireFavoritesCommands();
+    void AddToFavorites();
+    void OrganizeFavorites();
+    QIcon LibraryIcon(const char* name) const;
+    // The "F&avorites" menu and the open-game dialog's favourites, afresh.
+    void RebuildFavorites();
     void OpenGameCommand();
     void SelectGameNumber();
     void NoteStartedGame(GameId id, const std::string& gameNumber);
@@ -133,8 +164,6 @@ class GameShell : public QObject {
     bool FullScreenKey(QKeyEvent* event);
 
     void AfterMove();
-    // The "F&avorites" menu built again from the settings.
-    void RefreshFavoritesMenu();
     // The layout manager (GameShellLayouts.cpp): the dialog, and what
     // deleting a layout takes from the rest of the program.
     void WireLayoutManagerCommands();

@@ -49,6 +49,7 @@ TfrmJOpenGame& GameShell::OpenGameDialog() {
         setup.statistics = [this](GameId id, const std::string& player) {
             ShowStatistics(id, player);
         };
+        setup.favoritesOrganiser = [this] { OrganizeFavorites(); };
         openGame = std::make_unique<TfrmJOpenGame>(host, *settings, std::move(setup), window.get());
     }
     return *openGame;

@@ -42,8 +42,7 @@ void GameShell::ForgetLayout(GameId id) {
     ForgetGame(*settings, id);
     Records().ClearStatistics({id, false, true, ""});
     Records().ResetGameHiScores(id);
-    RefreshFavoritesMenu();
-    OpenGameDialog().RebuildCustomAndFavorites();
+    RebuildFavorites();
 }
 
 void GameShell::ShowLayoutManager() {

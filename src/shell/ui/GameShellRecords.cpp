@@ -57,6 +57,21 @@ Recorder& GameShell::Records() {
 }
 
 void GameShell::WireRecords() {
+    // The players window carries a rename into the records and clears a
+    // deleted player's statistics.
+    renamePlayerRecords = [this](const std::string& oldName, const std::string& newName,
+                                 const std::function<void(int)>& progress) {
+        const std::string failure =
+            Records().RenamePlayerInRecords(oldName, newName, [&progress](std::size_t lines) {
+                if (progress)
+                    progress(static_cast<int>(lines));
+            });
+        if (!failure.empty())
+            host.ShowMessage(MessageKind::Error, failure, MessageButtons::Ok);
+    };
+    clearPlayerStatistics = [this](const std::string& name) {
+        Records().ClearStatistics({-1, true, false, name});
+    };
     previousGameRows = [this] { return RowsOf(LoadPreviousGames(Records().LogPath())); };
     lostGameRows = [this](const std::string& game) {
         return RowsOf(LoadLostGames(Records().LogPath(), game));
