@@ -84,7 +84,8 @@ TfrmJCustomize::TfrmJCustomize(Host& host, SettingsStore& settings, const Resour
     BuildSoundsPage();
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* advanced = buttons->addButton(QStringLiteral("A&dvanced..."), QDialogButtonBox::ResetRole);
+    auto* advanced =
+        buttons->addButton(QStringLiteral("A&dvanced..."), QDialogButtonBox::ResetRole);
     // The Advanced options dialog is not built yet.
     advanced->setEnabled(false);
     buttons->addButton(QDialogButtonBox::Ok);
@@ -115,22 +116,22 @@ void TfrmJCustomize::BuildGeneralPage() {
     layout->addWidget(new QLabel(QStringLiteral("Set the level of the Undo/Redo option:")));
     auto* undoBox = new QGroupBox(QStringLiteral("Undo/Redo options "));
     auto* undoLayout = new QVBoxLayout(undoBox);
-    rgUndoOptions = RadioGroup(
-        this, undoLayout,
-        {QStringLiteral("U&nlimited levels"), QStringLiteral("Only one &undo/redo"),
-         QStringLiteral("Di&sable")},
-        values.undoItem);
-    connect(rgUndoOptions, &QButtonGroup::idClicked, this, [this](int id) { values.undoItem = id; });
+    rgUndoOptions = RadioGroup(this, undoLayout,
+                               {QStringLiteral("U&nlimited levels"),
+                                QStringLiteral("Only one &undo/redo"), QStringLiteral("Di&sable")},
+                               values.undoItem);
+    connect(rgUndoOptions, &QButtonGroup::idClicked, this,
+            [this](int id) { values.undoItem = id; });
     layout->addWidget(undoBox);
 
     auto* toolbarBox = new QGroupBox(QStringLiteral("Toolbar "));
     auto* toolbarLayout = new QHBoxLayout(toolbarBox);
     auto* styleBox = new QGroupBox(QStringLiteral("Style "));
     auto* styleLayout = new QVBoxLayout(styleBox);
-    rgToolbarStyle = RadioGroup(
-        this, styleLayout,
-        {QStringLiteral("Office"), QStringLiteral("Flat"), QStringLiteral("XP/Vista")},
-        values.toolbarStyleItem);
+    rgToolbarStyle =
+        RadioGroup(this, styleLayout,
+                   {QStringLiteral("Office"), QStringLiteral("Flat"), QStringLiteral("XP/Vista")},
+                   values.toolbarStyleItem);
     connect(rgToolbarStyle, &QButtonGroup::idClicked, this,
             [this](int id) { values.toolbarStyleItem = id; });
     toolbarLayout->addWidget(styleBox);
@@ -213,12 +214,14 @@ void TfrmJCustomize::BuildSoundsPage() {
         if (group == nullptr || entry.group != groupName) {
             groupName = entry.group;
             group = new QTreeWidgetItem(trvSounds);
-            group->setText(0, QString::fromUtf8(groupName.data(), static_cast<int>(groupName.size())));
+            group->setText(0,
+                           QString::fromUtf8(groupName.data(), static_cast<int>(groupName.size())));
             group->setIcon(0, groupIcon);
             group->setData(0, kNumberRole, 0);
         }
         auto* item = new QTreeWidgetItem(group);
-        item->setText(0, QString::fromUtf8(entry.caption.data(), static_cast<int>(entry.caption.size())));
+        item->setText(
+            0, QString::fromUtf8(entry.caption.data(), static_cast<int>(entry.caption.size())));
         item->setData(0, kNumberRole, entry.number);
     }
     trvSounds->expandAll();
@@ -304,8 +307,8 @@ void TfrmJCustomize::RefreshSoundPictures() {
     const QIcon enabled = PictureIcon(library, "SOUND_ENABLED", QStyle::SP_MediaVolume);
     for (int number = 1; number <= kSoundEventCount; ++number) {
         if (QTreeWidgetItem* item = SoundEntry(number)) {
-            item->setIcon(0, values.soundOn[static_cast<std::size_t>(number - 1)] ? enabled
-                                                                                   : QIcon());
+            item->setIcon(0,
+                          values.soundOn[static_cast<std::size_t>(number - 1)] ? enabled : QIcon());
         }
     }
 }

@@ -88,6 +88,10 @@ class GameShell : public QObject {
 
     // The tile-set and background choosers (GameShellLook.cpp).
     void WireLookCommands();
+    // "&Options": the Customize dialog.
+    void WireCustomizeCommands();
+    void OpenCustomize(int page);
+    void ApplyCustomizedValues();
     void ChooseTileSet();
     void ChooseBackground();
     // Opens the tile-set chooser when "Select_Tiles_Startup" asks for it.

@@ -1,0 +1,248 @@
+// The Customize dialog driven like a player, alone and from the game window.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <filesystem>
+
+#include "engine/Jong_class_interface.h"
+#include "layouts/ui/J_Customize.h"
+#include "platform/MemorySettings.h"
+#include "platform/Settings.h"
+#include "platform/TempFolder.h"
+#include "platform/TextFile.h"
+#include "presentation/BoardRenderer.h"
+#include "records/SettingsFile.h"
+#include "shell/CommandTable.h"
+#include "shell/ui/GameShell.h"
+#include "shell/ui/J_Main.h"
+#include "shell/ui/QtHost.h"
+#include "ui/ChooseGame.h"
+
+namespace jw {
+namespace {
+
+std::string Stored(const SettingsStore& s, std::string_view key) {
+    return s.ReadString("Preference", key, "<missing>");
+}
+
+TEST(CustomizeDialog, ControlsShowAndEditTheWorkingValues) {
+    QtHost host;
+    test::MemorySettings settings;
+    settings.WriteString("Preference", "Winning_Animations", "Circles");
+    settings.WriteInteger("Preference", "Undo_Enabled", 1);
+    TfrmJCustomize dialog(host, settings, nullptr, 1);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Customize");
+    EXPECT_EQ(dialog.Pages()->currentIndex(), 1);
+    EXPECT_TRUE(dialog.UndoGroup()->button(1)->isChecked());
+    EXPECT_EQ(dialog.AnimationList()->currentText(), "Circles");
+
+    // The time box: read-only, stepped by its buttons, never at 0.
+    EXPECT_TRUE(dialog.TimeBox()->isReadOnly());
+    EXPECT_EQ(dialog.TimeBox()->text(), "30");
+    for (int i = 0; i < 5; ++i) {
+        QTest::mouseClick(dialog.TimeDown(), Qt::LeftButton);
+    }
+    EXPECT_EQ(dialog.TimeBox()->text(), "10");
+    QTest::mouseClick(dialog.TimeUp(), Qt::LeftButton);
+    EXPECT_EQ(dialog.TimeBox()->text(), "20");
+
+    // "(None)" disables the preview and the time; another entry enables them.
+    dialog.AnimationList()->setCurrentIndex(dialog.AnimationList()->count() - 1);
+    EXPECT_EQ(dialog.AnimationList()->currentText(), "(None)");
+    EXPECT_FALSE(dialog.PreviewButton()->isEnabled());
+    EXPECT_FALSE(dialog.TimeUp()->isEnabled());
+    EXPECT_FALSE(dialog.TimeBox()->isEnabled());
+    dialog.AnimationList()->setCurrentIndex(3);
+    EXPECT_TRUE(dialog.PreviewButton()->isEnabled());
+    EXPECT_TRUE(dialog.TimeDown()->isEnabled());
+
+    // The sound tree: a group entry leaves both buttons off and hides the
+    // preview; an event entry offers the one button that changes it.
+    QTreeWidget* tree = dialog.SoundTree();
+    ASSERT_EQ(tree->topLevelItemCount(), 4);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), "Actions");
+    tree->setCurrentItem(tree->topLevelItem(2));
+    EXPECT_FALSE(dialog.EnableSoundButton()->isEnabled());
+    EXPECT_FALSE(dialog.DisableSoundButton()->isEnabled());
+    EXPECT_TRUE(dialog.PlayButton()->isHidden());
+    QTreeWidgetItem* redo = dialog.SoundEntry(2);
+    ASSERT_NE(redo, nullptr);
+    EXPECT_EQ(redo->text(0), "Redo");
+    tree->setCurrentItem(redo);
+    EXPECT_FALSE(redo->icon(0).isNull());
+    EXPECT_FALSE(dialog.EnableSoundButton()->isEnabled());
+    ASSERT_TRUE(dialog.DisableSoundButton()->isEnabled());
+    EXPECT_FALSE(dialog.PlayButton()->isHidden());
+    QTest::mouseClick(dialog.DisableSoundButton(), Qt::LeftButton);
+    EXPECT_TRUE(redo->icon(0).isNull());
+    EXPECT_TRUE(dialog.EnableSoundButton()->isEnabled());
+
+    dialog.btnOKClick();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(Stored(settings, "Sounds_Redo"), "N");
+    EXPECT_EQ(Stored(settings, "Winning_Animations"), "Lines");
+    EXPECT_EQ(Stored(settings, "Winning_Animations_Time"), "20");
+    EXPECT_EQ(Stored(settings, "Undo_Enabled"), "1");
+}
+
+TEST(CustomizeDialog, DisableAllSoundsThenOkSilencesEverything) {
+    QtHost host;
+    test::MemorySettings settings;
+    const std::vector<std::string_view> events = {
+        "Sounds_About",    "Sounds_NewHiScores", "Sounds_GameWon",
+        "Sounds_HiScores", "Sounds_NewGame",     "Sounds_Pairing",
+        "Sounds_Redo",     "Sounds_Restart",     "Sounds_Undo"};
+    {
+        TfrmJCustomize dialog(host, settings, nullptr, 1);
+        dialog.show();
+        dialog.DisableAllSounds()->click();
+        EXPECT_FALSE(dialog.SoundTree()->isEnabled());
+        EXPECT_FALSE(dialog.EnableSoundButton()->isEnabled());
+        EXPECT_FALSE(dialog.DisableSoundButton()->isEnabled());
+        EXPECT_TRUE(dialog.SoundEntry(5)->icon(0).isNull());
+        dialog.btnOKClick();
+    }
+    EXPECT_EQ(Stored(settings, "Sounds_Enabled"), "N");
+    for (std::string_view key : events) {
+        EXPECT_EQ(Stored(settings, key), "N") << key;
+    }
+    {
+        TfrmJCustomize dialog(host, settings, nullptr, 1);
+        dialog.show();
+        EXPECT_TRUE(dialog.DisableAllSounds()->isChecked());
+        dialog.DisableAllSounds()->click();
+        EXPECT_TRUE(dialog.SoundTree()->isEnabled());
+        dialog.btnOKClick();
+    }
+    EXPECT_EQ(Stored(settings, "Sounds_Enabled"), "Y");
+    for (std::string_view key : events) {
+        EXPECT_EQ(Stored(settings, key), "Y") << key;
+    }
+}
+
+TEST(CustomizeDialog, ResetToolbarsActsOnlyOnYes) {
+    QtHost host;
+    test::MemorySettings settings;
+    std::vector<std::string> asked;
+    MessageAnswer answer = MessageAnswer::No;
+    host.answerer = [&](MessageKind, const std::string& text, MessageButtons) {
+        asked.push_back(text);
+        return answer;
+    };
+    TfrmJCustomize dialog(host, settings, nullptr, 0);
+    int resets = 0;
+    dialog.resetToolbars = [&resets] { ++resets; };
+    dialog.ResetToolbarButton()->click();
+    EXPECT_EQ(resets, 0);
+    answer = MessageAnswer::Yes;
+    dialog.ResetToolbarButton()->click();
+    EXPECT_EQ(resets, 1);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0],
+              "Are you sure you want to reset the changes made to the Toolbars and Menu?");
+    // Cancel afterwards writes none of the dialog's values.
+    dialog.reject();
+    EXPECT_TRUE(settings.values.empty());
+}
+
+class CustomizeInGame : public ::testing::Test {
+  protected:
+    CustomizeInGame()
+        : home("HOME", folder.Path().string()),
+          dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {}
+
+    std::unique_ptr<GameShell> StartShell() {
+        std::filesystem::create_directories(folder.Path() / "data" / "Jadewind");
+        SettingsFile stored((folder.Path() / "data" / "Jadewind" / "cnfg.dat").string());
+        Write(stored, setting::kSelectTilesStartup, false);
+        auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
+        QtHost& host = shell->GetHost();
+        host.answerer = [](MessageKind, const std::string&, MessageButtons) {
+            return MessageAnswer::Yes;
+        };
+        host.holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
+        test::AcceptOfferedGame(host);
+        if (!shell->Start()) {
+            return nullptr;
+        }
+        QTest::qWait(100);
+        return shell;
+    }
+
+    std::string SettingsText(const GameShell& shell) const {
+        return ReadFileBytes(shell.DataFolder() + "cnfg.dat", 1 << 20).value_or("<unreadable>");
+    }
+
+    test::TempFolder folder;
+    test::ScopedEnv home;
+    test::ScopedEnv dataHome;
+};
+
+// The dialog the next modal loop shows, handed to `act`.
+void WhenCustomizeShows(std::function<void(TfrmJCustomize&)> act) {
+    QTimer::singleShot(50, [act = std::move(act)] {
+        auto* dialog = qobject_cast<TfrmJCustomize*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
+}
+
+TEST_F(CustomizeInGame, CancelAfterChangingEverythingWritesOnlyTheTileSize) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    SettingsFile settings(shell->DataFolder() + "cnfg.dat");
+    Write(settings, setting::kTileSetSize, std::string("?"));
+    const std::string before = SettingsText(*shell);
+    bool shown = false;
+    WhenCustomizeShows([&shown](TfrmJCustomize& dialog) {
+        shown = true;
+        dialog.UndoGroup()->button(2)->click();
+        dialog.StyleGroup()->button(0)->click();
+        dialog.PopupMenuBox()->click();
+        dialog.RevealBox()->click();
+        dialog.AnimationList()->setCurrentIndex(2);
+        dialog.TimeUp()->click();
+        dialog.DisableAllSounds()->click();
+        dialog.reject();
+    });
+    shell->Window()->Action(CommandId::Customize)->trigger();
+    EXPECT_TRUE(shown);
+    const std::string letter(1, shell->Renderer()->Tiles().choice.sizeLetter);
+    EXPECT_EQ(settings.ReadString("Preference", "Tile_Set_Size", ""), letter);
+    // Put the "?" back: then nothing else may differ.
+    Write(settings, setting::kTileSetSize, std::string("?"));
+    EXPECT_EQ(SettingsText(*shell), before);
+}
+
+TEST_F(CustomizeInGame, CtrlOOpensCustomizeAndOkAppliesTheToolbarStyle) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    shell->Window()->activateWindow();
+    bool shown = false;
+    WhenCustomizeShows([&shown](TfrmJCustomize& dialog) {
+        shown = true;
+        EXPECT_EQ(dialog.Pages()->currentIndex(), 0);
+        dialog.StyleGroup()->button(1)->click();
+        dialog.btnOKClick();
+    });
+    QTest::keyClick(shell->Window(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(shown);
+    SettingsFile settings(shell->DataFolder() + "cnfg.dat");
+    EXPECT_EQ(Read(settings, setting::kToolbarStyle), 1);
+}
+
+}  // namespace
+}  // namespace jw
