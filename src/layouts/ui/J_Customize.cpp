@@ -32,9 +32,9 @@ constexpr int kNumberRole = Qt::UserRole;
 // library lacks it.
 QIcon PictureIcon(const ResourceStore* library, const char* name, QStyle::StandardPixmap fallback) {
     if (library != nullptr) {
-        const QImage image = LibraryPicture(*library, "BITMAP", name);
-        if (!image.isNull()) {
-            return QIcon(QPixmap::fromImage(image));
+        const QIcon icon = KeyedIcon(LibraryPicture(*library, "BITMAP", name));
+        if (!icon.isNull()) {
+            return icon;
         }
     }
     return QApplication::style()->standardIcon(fallback);
