@@ -28,7 +28,7 @@
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
 #include "shell/ui/QtHost.h"
-#include "ui/ChooseGame.h"
+#include "ui/StartedShell.h"
 
 namespace jw {
 namespace {
@@ -158,38 +158,7 @@ TEST(CustomizeDialog, ResetToolbarsActsOnlyOnYes) {
     EXPECT_TRUE(settings.values.empty());
 }
 
-class CustomizeInGame : public ::testing::Test {
-  protected:
-    CustomizeInGame()
-        : home("HOME", folder.Path().string()),
-          dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {}
-
-    std::unique_ptr<GameShell> StartShell() {
-        std::filesystem::create_directories(folder.Path() / "data" / "Jadewind");
-        SettingsFile stored((folder.Path() / "data" / "Jadewind" / "cnfg.dat").string());
-        Write(stored, setting::kSelectTilesStartup, false);
-        auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
-        QtHost& host = shell->GetHost();
-        host.answerer = [](MessageKind, const std::string&, MessageButtons) {
-            return MessageAnswer::Yes;
-        };
-        host.holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
-        test::AcceptOfferedGame(host);
-        if (!shell->Start()) {
-            return nullptr;
-        }
-        QTest::qWait(100);
-        return shell;
-    }
-
-    std::string SettingsText(const GameShell& shell) const {
-        return ReadFileBytes(shell.DataFolder() + "cnfg.dat", 1 << 20).value_or("<unreadable>");
-    }
-
-    test::TempFolder folder;
-    test::ScopedEnv home;
-    test::ScopedEnv dataHome;
-};
+using CustomizeInGame = test::StartedShell;
 
 // The dialog the next modal loop shows, handed to `act`.
 void WhenCustomizeShows(std::function<void(TfrmJCustomize&)> act) {

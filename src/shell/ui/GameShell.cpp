@@ -165,7 +165,10 @@ class ShellHooks : public EngineHooks {
         }
     }
     void RestoreTileSize() override { shell.renderer->RestoreUserSize(); }
-    void RefreshInformation() override { shell.RefreshStatus(); }
+    void RefreshInformation() override {
+        shell.RefreshStatus();
+        shell.ShowWantedInfoWindows();
+    }
     void RecordGame(const GameResult& result) override { shell.RecordFinishedGame(result); }
     void RunWinningAnimation(std::function<void()> playWonSound,
                              std::function<void(bool)> done) override {
@@ -399,6 +402,7 @@ void GameShell::WireCommands() {
     w.onCloseRequest = [this] { return CloseRequest(); };
     WireLookCommands();
     WireCustomizeCommands();
+    WireInfoCommands();
     WireHelpCommands();
     WireChooseCommands();
     WireRecords();
@@ -673,6 +677,7 @@ void GameShell::RefreshStatus() {
             window->SetStatusPanel(panel, *texts[static_cast<std::size_t>(panel)]);
         }
     }
+    RefreshGameInfo();
 }
 
 void GameShell::RefreshMenus() {
@@ -741,6 +746,7 @@ bool GameShell::CloseRequest() {
     WriteMainWindowState(*settings, state, w.Board()->width(), w.Board()->height(), host.Screen());
 
     WriteFileAtomically(BarArrangementFile(), w.BarArrangement().toStdString());
+    StoreInfoWindowPlaces();
     switch (engine->CloseRequest()) {
         case CloseDecision::Close:
             // The teardown causes no further board layout.

@@ -38,6 +38,7 @@ class TfrmJOpenGame;
 struct GameNumberRow;
 class WinAnimation;
 class Recorder;
+class TfrmJInfoGame;
 struct GameResult;
 
 class GameShell : public QObject {
@@ -61,6 +62,8 @@ class GameShell : public QObject {
     // filter, then the board redrawn and `done`.
     void PreviewWinningAnimation(const std::string& name, int seconds, std::function<void()> done);
     const std::string& DataFolder() const { return config->DataFolder(); }
+    // The game information window (made when the commands are wired).
+    TfrmJInfoGame* GameInfoWindow() const { return infoGame; }
 
     // The open-game dialog, made on first use and kept for the run.
     TfrmJOpenGame& OpenGameDialog();
@@ -92,6 +95,12 @@ class GameShell : public QObject {
     void WireCustomizeCommands();
     void OpenCustomize(int page);
     void ApplyCustomizedValues();
+    // The game information window (GameShellInfo.cpp).
+    void WireInfoCommands();
+    void SetGameInfoVisible(bool on);
+    void RefreshGameInfo();
+    void ShowWantedInfoWindows();
+    void StoreInfoWindowPlaces();
     void ChooseTileSet();
     void ChooseBackground();
     // Opens the tile-set chooser when "Select_Tiles_Startup" asks for it.
@@ -165,6 +174,10 @@ class GameShell : public QObject {
     int lastLayoutWidth = -1;
     int lastLayoutHeight = -1;
     bool firstActivationPending = true;
+    // The game information window, owned by the main window, and whether
+    // the player wants it open (cleared only by its close box).
+    TfrmJInfoGame* infoGame = nullptr;
+    bool gameInfoWanted = false;
 };
 
 }  // namespace jw

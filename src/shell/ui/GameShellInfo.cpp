@@ -1,0 +1,115 @@
+// "Game information..." (F5): the game information window beside the board,
+// its place, and the wish to see it with every game.
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "engine/Jong_class_interface.h"
+#include "layouts/InfoWindows.h"
+#include "layouts/ui/J_InfoGame.h"
+#include "platform/Settings.h"
+#include "presentation/ResourceLibrary.h"
+#include "presentation/ui/QtPicture.h"
+#include "records/SettingsFile.h"
+#include "records/WindowPlace.h"
+#include "shell/CommandTable.h"
+#include "shell/ui/BoardView.h"
+#include "shell/ui/GameShell.h"
+#include "shell/ui/J_Main.h"
+
+namespace jw {
+namespace {
+
+MainWindowFrame FrameOf(const TfrmJMain& w) {
+    MainWindowFrame main;
+    const QRect frame = w.frameGeometry();
+    main.top = frame.top();
+    main.height = frame.height();
+    main.clientWidth = w.width();
+    main.clientHeight = w.height();
+    // The bars docked at the top reach down to the board.
+    main.topDockHeight =
+        w.Board()->geometry().top() - (w.menuWidget() != nullptr ? w.menuWidget()->height() : 0);
+    main.highDpi = w.logicalDpiY() > 96;
+    main.statusVisible = w.statusBar()->isVisible();
+    main.statusTop = w.statusBar()->geometry().top();
+    return main;
+}
+
+}  // namespace
+
+void GameShell::WireInfoCommands() {
+    TfrmJMain& w = *window;
+    infoGame = new TfrmJInfoGame(&w);
+    static constexpr std::array<const char*, kGameInfoLines> kIcons = {
+        "LAYOUT", "SELECT", "PLAY", "MOVEUP", "MATCHES", "RANDOM"};
+    std::array<QPixmap, kGameInfoLines> icons;
+    for (std::size_t i = 0; i < icons.size(); ++i) {
+        icons[i] =
+            QPixmap::fromImage(LibraryPicture(*library, "ICON", SmallIconName(kIcons[i]).c_str()));
+    }
+    infoGame->SetIcons(icons);
+    infoGame->onClosedByUser = [this] {
+        gameInfoWanted = false;
+        RefreshStatus();
+        window->SetCommandDown(CommandId::ShowGameInfo, false);
+        window->SetCommandDown(CommandId::ShowGameInfoPopUp, false);
+    };
+
+    const WindowPlace stored = LoadWindowPlace(*settings, host.Screen(), setting::kFormInfoGame,
+                                               kGameInfoWidth, kGameInfoHeight);
+    const ScreenPoint at = GameInfoPlace(stored, FrameOf(w));
+    infoGame->move(at.left, at.top);
+    infoGame->hide();
+    gameInfoWanted = stored.visible;
+
+    w.SetHandler(CommandId::ShowGameInfo,
+                 [this] { SetGameInfoVisible(window->IsCommandDown(CommandId::ShowGameInfo)); });
+    w.SetHandler(CommandId::ShowGameInfoPopUp,
+                 [this] { SetGameInfoVisible(!window->IsCommandDown(CommandId::ShowGameInfo)); });
+}
+
+void GameShell::SetGameInfoVisible(bool on) {
+    window->SetCommandDown(CommandId::ShowGameInfo, on);
+    window->SetCommandDown(CommandId::ShowGameInfoPopUp, on);
+    if (!on) {
+        // Hidden by the program: the wish stays for the next game.
+        infoGame->hide();
+        RefreshStatus();
+        return;
+    }
+    infoGame->show();
+    RefreshStatus();
+    const QPoint at = infoGame->pos();
+    SaveWindowPlace(*settings, setting::kFormInfoGame, at.x(), true, at.y());
+    gameInfoWanted = true;
+}
+
+void GameShell::RefreshGameInfo() {
+    if (infoGame == nullptr || !infoGame->isVisible()) {
+        return;
+    }
+    GameInfoFigures figures;
+    figures.playing = engine->play.playing;
+    figures.tileCount = engine->board.tileCount;
+    figures.tilesLeft = engine->board.tilesLeft;
+    figures.levels = engine->board.levels;
+    figures.availableMatches = engine->finder.Available();
+    figures.possibleMatches = engine->finder.Possible();
+    infoGame->SetNumbers(GameInfoTexts(figures));
+}
+
+void GameShell::ShowWantedInfoWindows() {
+    if (infoGame != nullptr) {
+        SetGameInfoVisible(gameInfoWanted);
+    }
+}
+
+void GameShell::StoreInfoWindowPlaces() {
+    if (infoGame != nullptr) {
+        const QPoint at = infoGame->pos();
+        SaveWindowPlace(*settings, setting::kFormInfoGame, at.x(), infoGame->isVisible(), at.y());
+    }
+}
+
+}  // namespace jw
