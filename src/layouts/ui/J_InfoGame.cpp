@@ -31,13 +31,16 @@ TfrmJInfoGame::TfrmJInfoGame(QWidget* mainWindow)
     panel->setObjectName(QStringLiteral("pnlInfo"));
     panel->setStyleSheet(QStringLiteral("#pnlInfo { background: white; border: 1px solid %1; }")
                              .arg(QColor(kFrameColour).name()));
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans Condensed")});
     font.setPixelSize(11);
     panel->setFont(font);
 
     auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setVerticalSpacing(3);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
     grid->setColumnStretch(1, 1);
     int row = 0;
     for (int line = 0; line < kGameInfoLines; ++line) {
@@ -58,7 +61,7 @@ TfrmJInfoGame::TfrmJInfoGame(QWidget* mainWindow)
         }
     }
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(panel);
 }
 

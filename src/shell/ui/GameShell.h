@@ -16,6 +16,7 @@
 #include "engine/GameCatalog.h"
 #include "records/C_App_Config.h"
 #include "records/SettingsFile.h"
+#include "records/WindowPlace.h"
 #include "shell/ui/QtHost.h"
 
 class QMouseEvent;
@@ -178,6 +179,7 @@ class GameShell : public QObject {
     // the player wants it open (cleared only by its close box).
     TfrmJInfoGame* infoGame = nullptr;
     bool gameInfoWanted = false;
+    std::optional<WindowPlace> infoGamePlace;  // until its first showing
 };
 
 }  // namespace jw

@@ -21,18 +21,19 @@ namespace jw {
 namespace {
 
 MainWindowFrame FrameOf(const TfrmJMain& w) {
+    // The inner area is what lies under the menu bar.
+    const int menuHeight = w.menuWidget() != nullptr ? w.menuWidget()->height() : 0;
     MainWindowFrame main;
     const QRect frame = w.frameGeometry();
     main.top = frame.top();
     main.height = frame.height();
     main.clientWidth = w.width();
-    main.clientHeight = w.height();
+    main.clientHeight = w.height() - menuHeight;
     // The bars docked at the top reach down to the board.
-    main.topDockHeight =
-        w.Board()->geometry().top() - (w.menuWidget() != nullptr ? w.menuWidget()->height() : 0);
+    main.topDockHeight = w.Board()->geometry().top() - menuHeight;
     main.highDpi = w.logicalDpiY() > 96;
     main.statusVisible = w.statusBar()->isVisible();
-    main.statusTop = w.statusBar()->geometry().top();
+    main.statusTop = w.statusBar()->geometry().top() - menuHeight;
     return main;
 }
 
@@ -58,8 +59,7 @@ void GameShell::WireInfoCommands() {
 
     const WindowPlace stored = LoadWindowPlace(*settings, host.Screen(), setting::kFormInfoGame,
                                                kGameInfoWidth, kGameInfoHeight);
-    const ScreenPoint at = GameInfoPlace(stored, FrameOf(w));
-    infoGame->move(at.left, at.top);
+    infoGamePlace = stored;
     infoGame->hide();
     gameInfoWanted = stored.visible;
 
@@ -77,6 +77,13 @@ void GameShell::SetGameInfoVisible(bool on) {
         infoGame->hide();
         RefreshStatus();
         return;
+    }
+    if (infoGamePlace) {
+        // Placed at its first showing, when the main window has its size
+        // and its bars their height.
+        const ScreenPoint at = GameInfoPlace(*infoGamePlace, FrameOf(*window));
+        infoGame->move(at.left, at.top);
+        infoGamePlace.reset();
     }
     infoGame->show();
     RefreshStatus();
