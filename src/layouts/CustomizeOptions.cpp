@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/FixedText.h"
+#include "platform/Host.h"
 #include "platform/Settings.h"
 
 namespace jw {
@@ -180,6 +181,75 @@ int PointerEntryOf(int pointer) {
 
 int PointerOfEntry(int entry) {
     return entry >= 0 && entry <= 5 ? 10 + entry : 0;
+}
+
+}  // namespace jw
+
+namespace jw {
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+StoreFolderChoice OpenStoreFolder(const std::string& defaultFolder,
+                                  const std::string& currentFolder) {
+    StoreFolderChoice choice;
+    choice.defaultText = Lower(defaultFolder);
+    if (Lower(currentFolder) != choice.defaultText) {
+        choice.other = true;
+        choice.otherText = currentFolder;
+    }
+    return choice;
+}
+
+std::string WithFolderSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
+
+StoreFolderDecision DecideStoreFolder(Host& host, const StoreFolderChoice& opening,
+                                      const StoreFolderChoice& now) {
+    StoreFolderDecision decision;
+    if (now.other && now.otherText.empty()) {
+        host.Inform("Please select a valid folder.");
+        decision.answer = StoreFolderAnswer::Stay;
+        return decision;
+    }
+    const bool changed =
+        now.other != opening.other || (now.other && now.otherText != opening.otherText);
+    if (!changed) {
+        return decision;
+    }
+    const std::string shown = now.other ? now.otherText : now.defaultText;
+    if (host.ShowMessage(MessageKind::Warning, "Confirm change folder to " + shown,
+                         MessageButtons::YesNo) != MessageAnswer::Yes ||
+        host.ShowMessage(MessageKind::Confirmation,
+                         "To activate the new Store folder, you should exit now.\n\n"
+                         "Note: if you want to use your previous data files,\n"
+                         "you should move them manually from the old folder to the new one.",
+                         MessageButtons::YesNo) != MessageAnswer::Yes) {
+        decision.answer = StoreFolderAnswer::Stay;
+        return decision;
+    }
+    decision.answer = StoreFolderAnswer::Change;
+    decision.newFolder = now.other ? Trimmed(now.otherText) : std::string();
+    return decision;
 }
 
 }  // namespace jw

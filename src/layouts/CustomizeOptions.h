@@ -98,3 +98,38 @@ int PointerEntryOf(int pointer);
 int PointerOfEntry(int entry);
 
 }  // namespace jw
+
+namespace jw {
+
+class Host;
+
+// The "Store Folder" page: which radio is selected and what the boxes hold.
+struct StoreFolderChoice {
+    bool other = false;
+    std::string defaultText;  // the default folder, in lower case
+    std::string otherText;    // the edit box
+};
+
+// The page as it opens: "Other Folder" when the current data folder differs
+// from the default one, compared in lower case.
+StoreFolderChoice OpenStoreFolder(const std::string& defaultFolder,
+                                  const std::string& currentFolder);
+
+// After "Browse...": the folder separator appended when missing.
+std::string WithFolderSeparator(std::string folder);
+
+// What OK of the Advanced options does with the folder choice.
+enum class StoreFolderAnswer {
+    Unchanged,  // nothing to do
+    Stay,       // the dialog stays open on "Store Folder"
+    Change      // store the new folder and end the program
+};
+struct StoreFolderDecision {
+    StoreFolderAnswer answer = StoreFolderAnswer::Unchanged;
+    std::string newFolder;  // for Change: trimmed path, empty for the default
+};
+// Checks the choice against the one at opening and asks the two questions.
+StoreFolderDecision DecideStoreFolder(Host& host, const StoreFolderChoice& opening,
+                                      const StoreFolderChoice& now);
+
+}  // namespace jw

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/MemorySettings.h"
+#include "platform/ScriptedHost.h"
 
 namespace jw {
 namespace {
@@ -255,6 +256,61 @@ TEST(CustomizeValues, PointerEntries) {
     EXPECT_EQ(PointerOfEntry(0), 10);
     EXPECT_EQ(PointerOfEntry(5), 15);
     EXPECT_EQ(PointerOfEntry(-1), 0);
+}
+
+}  // namespace
+}  // namespace jw
+
+namespace jw {
+namespace {
+
+TEST(StoreFolder, OpensOnOtherOnlyWhenTheFolderDiffersIgnoringCase) {
+    StoreFolderChoice c =
+        OpenStoreFolder("/home/Ann/.local/share/Jadewind/", "/HOME/ann/.local/share/jadewind/");
+    EXPECT_FALSE(c.other);
+    EXPECT_EQ(c.defaultText, "/home/ann/.local/share/jadewind/");
+    c = OpenStoreFolder("/home/ann/.local/share/Jadewind/", "/media/Games/");
+    EXPECT_TRUE(c.other);
+    EXPECT_EQ(c.otherText, "/media/Games/");
+    EXPECT_EQ(WithFolderSeparator("/media/x"), "/media/x/");
+    EXPECT_EQ(WithFolderSeparator("/media/x/"), "/media/x/");
+}
+
+TEST(StoreFolder, AChangeNeedsTwoYesAnswers) {
+    test::ScriptedHost host;
+    const StoreFolderChoice opening = OpenStoreFolder("/d/", "/d/");
+    StoreFolderChoice now = opening;
+    EXPECT_EQ(DecideStoreFolder(host, opening, now).answer, StoreFolderAnswer::Unchanged);
+    EXPECT_TRUE(host.messages.empty());
+
+    now.other = true;
+    EXPECT_EQ(DecideStoreFolder(host, opening, now).answer, StoreFolderAnswer::Stay);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Please select a valid folder.");
+
+    now.otherText = "  /media/games/ ";
+    for (int noAt = 0; noAt < 2; ++noAt) {
+        host.messages.clear();
+        host.answers = {noAt == 0 ? MessageAnswer::No : MessageAnswer::Yes, MessageAnswer::No};
+        EXPECT_EQ(DecideStoreFolder(host, opening, now).answer, StoreFolderAnswer::Stay);
+        EXPECT_EQ(host.messages.size(), static_cast<std::size_t>(noAt + 1));
+    }
+    host.messages.clear();
+    host.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    const StoreFolderDecision yes = DecideStoreFolder(host, opening, now);
+    EXPECT_EQ(yes.answer, StoreFolderAnswer::Change);
+    EXPECT_EQ(yes.newFolder, "/media/games/");
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0].text, "Confirm change folder to   /media/games/ ");
+
+    // Back to the default: an empty path.
+    const StoreFolderChoice fromOther = OpenStoreFolder("/d/", "/o/");
+    StoreFolderChoice back = fromOther;
+    back.other = false;
+    host.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    const StoreFolderDecision toDefault = DecideStoreFolder(host, fromOther, back);
+    EXPECT_EQ(toDefault.answer, StoreFolderAnswer::Change);
+    EXPECT_EQ(toDefault.newFolder, "");
 }
 
 }  // namespace
