@@ -8,7 +8,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -18,6 +20,7 @@
 
 #include "engine/Jong_class_interface.h"
 #include "layouts/ui/J_Customize.h"
+#include "layouts/ui/J_Options_Advanced.h"
 #include "platform/MemorySettings.h"
 #include "platform/Settings.h"
 #include "platform/TempFolder.h"
@@ -156,6 +159,134 @@ TEST(CustomizeDialog, ResetToolbarsActsOnlyOnYes) {
     // Cancel afterwards writes none of the dialog's values.
     dialog.reject();
     EXPECT_TRUE(settings.values.empty());
+}
+
+TEST(AdvancedOptions, PointerZeroShowsTheLargeArrowAndNoSelectionStoresZero) {
+    QtHost host;
+    CustomizeValues values;
+    values.pointer = 0;
+    TfrmJOptionsAdvanced dialog(host, values, "/d/", "/d/", nullptr, "Jadewind 2007");
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Advanced options");
+    ASSERT_EQ(dialog.Pointers()->count(), 6);
+    ASSERT_EQ(dialog.Pointers()->selectedItems().size(), 1);
+    EXPECT_EQ(dialog.Pointers()->selectedItems().front()->text(), "Arrow large");
+    EXPECT_EQ(dialog.Pointers()->item(0)->icon().availableSizes().value(0), QSize(35, 35));
+    dialog.Pointers()->clearSelection();
+    dialog.btnOKClick();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Values().pointer, 0);
+
+    values.pointer = 14;
+    TfrmJOptionsAdvanced hand(host, values, "/d/", "/d/", nullptr, "Jadewind 2007");
+    EXPECT_EQ(hand.Pointers()->selectedItems().front()->text(), "Left-hand 1");
+    hand.Pointers()->setCurrentRow(0);
+    hand.btnOKClick();
+    EXPECT_EQ(hand.Values().pointer, 10);
+}
+
+TEST(AdvancedOptions, HoldAndExitRadiosAndTheOtherPages) {
+    QtHost host;
+    CustomizeValues values;
+    values.askAtExit = true;
+    values.exitType = 1;
+    TfrmJOptionsAdvanced dialog(host, values, "/d/", "/d/", nullptr, "Jadewind 2007");
+    dialog.show();
+    EXPECT_TRUE(dialog.SignalRadio()->isChecked());
+    EXPECT_FALSE(dialog.ExitTypeList()->isEnabled());
+    dialog.NoneRadio()->click();
+    EXPECT_TRUE(dialog.ExitTypeList()->isEnabled());
+    dialog.ExitTypeList()->setCurrentIndex(0);
+    dialog.ConfirmOnExit()->click();
+    dialog.DisableStatistics()->click();
+    EXPECT_FALSE(dialog.ClearValuesButton()->isEnabled());
+    EXPECT_EQ(dialog.DefaultFolderRadio()->text(), "Jadewind 2007 default Folder");
+    dialog.btnOKClick();
+    EXPECT_FALSE(dialog.Values().askAtExit);
+    EXPECT_EQ(dialog.Values().exitType, 0);
+    EXPECT_TRUE(dialog.Values().confirmOnExit);
+    EXPECT_TRUE(dialog.Values().disableStatistics);
+}
+
+TEST(AdvancedOptions, NoToEitherFolderQuestionChangesNothing) {
+    QtHost host;
+    std::vector<MessageAnswer> script;
+    std::vector<std::string> asked;
+    host.answerer = [&](MessageKind, const std::string& text, MessageButtons) {
+        asked.push_back(text);
+        const MessageAnswer answer = script.empty() ? MessageAnswer::No : script.front();
+        if (!script.empty()) {
+            script.erase(script.begin());
+        }
+        return answer;
+    };
+    CustomizeValues values;
+    TfrmJOptionsAdvanced dialog(host, values, "/Home/Ann/Data/", "/home/ann/data/", nullptr,
+                                "Jadewind 2007");
+    std::vector<std::string> changes;
+    dialog.changeDataFolder = [&changes](const std::string& f) { changes.push_back(f); };
+    dialog.show();
+    // The same folder in other letter case counts as the default one.
+    EXPECT_TRUE(dialog.DefaultFolderRadio()->isChecked());
+    EXPECT_EQ(dialog.DefaultFolderBox()->text(), "/home/ann/data/");
+    EXPECT_TRUE(dialog.OtherFolderBox()->isHidden());
+
+    dialog.OtherFolderRadio()->click();
+    EXPECT_FALSE(dialog.OtherFolderBox()->isHidden());
+    dialog.btnOKClick();  // an empty folder
+    EXPECT_EQ(asked.back(), "Please select a valid folder.");
+    dialog.OtherFolderBox()->setText("/media/games");
+    for (const auto& answers : std::vector<std::vector<MessageAnswer>>{
+             {MessageAnswer::No}, {MessageAnswer::Yes, MessageAnswer::No}}) {
+        script = answers;
+        dialog.Pages()->setCurrentIndex(0);
+        dialog.btnOKClick();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.Pages()->currentIndex(), 3);
+        EXPECT_TRUE(changes.empty());
+    }
+    script = {MessageAnswer::Yes, MessageAnswer::Yes};
+    dialog.btnOKClick();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0], dialog.OtherFolderBox()->text().toStdString());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST(AdvancedOptions, BrowseAppendsTheSeparator) {
+    QtHost host;
+    CustomizeValues values;
+    TfrmJOptionsAdvanced dialog(host, values, "/d/", "/o", nullptr, "Jadewind 2007");
+    std::string openedAt;
+    dialog.chooseFolder = [&openedAt](const std::string& start) {
+        openedAt = start;
+        return std::optional<std::string>("/media/new");
+    };
+    dialog.btnBrowseFolderClick();
+    EXPECT_EQ(openedAt, "/o");
+    EXPECT_EQ(dialog.OtherFolderBox()->text(), "/media/new/");
+}
+
+TEST(CustomizeDialog, AdvancedValuesComeBackOnlyOnOk) {
+    QtHost host;
+    test::MemorySettings settings;
+    TfrmJCustomize dialog(host, settings, nullptr, 0);
+    bool handBack = false;
+    dialog.openAdvanced = [&handBack](CustomizeValues& values) {
+        CustomizeValues edited = values;
+        edited.pointer = 0;
+        edited.confirmOnExit = true;
+        if (handBack) {
+            values = edited;
+        }
+        return handBack;
+    };
+    dialog.AdvancedButton()->click();
+    EXPECT_EQ(dialog.Values().pointer, 10);
+    handBack = true;
+    dialog.AdvancedButton()->click();
+    dialog.btnOKClick();
+    EXPECT_EQ(Stored(settings, "Cursor"), "0");
+    EXPECT_EQ(Stored(settings, "ConfirmQuit"), "Y");
 }
 
 using CustomizeInGame = test::StartedShell;

@@ -84,10 +84,12 @@ TfrmJCustomize::TfrmJCustomize(Host& host, SettingsStore& settings, const Resour
     BuildSoundsPage();
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* advanced =
-        buttons->addButton(QStringLiteral("A&dvanced..."), QDialogButtonBox::ResetRole);
-    // The Advanced options dialog is not built yet.
-    advanced->setEnabled(false);
+    btnAdvanced = buttons->addButton(QStringLiteral("A&dvanced..."), QDialogButtonBox::ResetRole);
+    connect(btnAdvanced, &QPushButton::clicked, this, [this] {
+        if (openAdvanced) {
+            openAdvanced(values);
+        }
+    });
     buttons->addButton(QDialogButtonBox::Ok);
     buttons->addButton(QDialogButtonBox::Cancel);
     auto* help = buttons->addButton(QDialogButtonBox::Help);

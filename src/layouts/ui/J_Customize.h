@@ -44,6 +44,8 @@ class TfrmJCustomize : public QDialog {
 
     // "Reset Toolbars..." after the player said Yes.
     std::function<void()> resetToolbars;
+    // "Advanced...": edits the values; true when its OK handed them back.
+    std::function<bool(CustomizeValues& values)> openAdvanced;
 
     QTabWidget* Pages() const { return pages; }
     QButtonGroup* UndoGroup() const { return rgUndoOptions; }
@@ -56,6 +58,7 @@ class TfrmJCustomize : public QDialog {
     QToolButton* TimeDown() const { return spnDown; }
     QPushButton* PreviewButton() const { return btnWinningPreview; }
     QPushButton* ResetToolbarButton() const { return btnResetToolbar; }
+    QPushButton* AdvancedButton() const { return btnAdvanced; }
     QTreeWidget* SoundTree() const { return trvSounds; }
     QPushButton* EnableSoundButton() const { return btnSoundsAdd; }
     QPushButton* DisableSoundButton() const { return btnSoundsDelete; }
@@ -87,6 +90,7 @@ class TfrmJCustomize : public QDialog {
     QButtonGroup* rgUndoOptions = nullptr;
     QButtonGroup* rgToolbarStyle = nullptr;
     QPushButton* btnResetToolbar = nullptr;
+    QPushButton* btnAdvanced = nullptr;
     QCheckBox* chkMainPopupMenu = nullptr;
     QCheckBox* chkPartialHiddenCard = nullptr;
     QComboBox* cboWinningAnim = nullptr;

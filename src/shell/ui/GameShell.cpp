@@ -738,6 +738,9 @@ void GameShell::CloseForSignal() {
 }
 
 bool GameShell::CloseRequest() {
+    if (dataFolderChanged) {
+        return true;  // ending for a new data folder: nothing more is written
+    }
     TfrmJMain& w = *window;
     // The window state is written on every close request, also a refused one.
     const QRect frame = w.frameGeometry();

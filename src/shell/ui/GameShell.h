@@ -96,6 +96,7 @@ class GameShell : public QObject {
     void WireCustomizeCommands();
     void OpenCustomize(int page);
     void ApplyCustomizedValues();
+    void ChangeDataFolderAndEnd(const std::string& folder);
     // The game information window (GameShellInfo.cpp).
     void WireInfoCommands();
     void SetGameInfoVisible(bool on);
@@ -179,6 +180,7 @@ class GameShell : public QObject {
     // the player wants it open (cleared only by its close box).
     TfrmJInfoGame* infoGame = nullptr;
     bool gameInfoWanted = false;
+    bool dataFolderChanged = false;            // the program ends without its closing steps
     std::optional<WindowPlace> infoGamePlace;  // until its first showing
 };
 

@@ -6,9 +6,11 @@
 #include "engine/Jong_class_interface.h"
 #include "layouts/CustomizeOptions.h"
 #include "layouts/ui/J_Customize.h"
+#include "layouts/ui/J_Options_Advanced.h"
 #include "platform/Settings.h"
 #include "presentation/BoardRenderer.h"
 #include "presentation/ResourceLibrary.h"
+#include "records/C_App_Config.h"
 #include "records/SettingsFile.h"
 #include "shell/CommandTable.h"
 #include "shell/ui/BoardView.h"
@@ -28,6 +30,19 @@ void GameShell::OpenCustomize(int page) {
     host.SetBusy(true);
     TfrmJCustomize dialog(host, *settings, library.get(), page, window.get());
     dialog.resetToolbars = [this] { window->ResetBarArrangement(); };
+    dialog.openAdvanced = [this, &dialog](CustomizeValues& values) {
+        TfrmJOptionsAdvanced advanced(host, values, config->DefaultDataFolder(),
+                                      config->ResolveDataFolder(), library.get(), kProgramName,
+                                      &dialog);
+        advanced.changeDataFolder = [this](const std::string& folder) {
+            ChangeDataFolderAndEnd(folder);
+        };
+        if (advanced.exec() != QDialog::Accepted) {
+            return false;
+        }
+        values = advanced.Values();
+        return true;
+    };
     host.SetBusy(false);
 
     bool previewed = false;
@@ -56,6 +71,17 @@ void GameShell::OpenCustomize(int page) {
         renderer->RedrawBoard();
     }
     window->Board()->setFocus();
+}
+
+void GameShell::ChangeDataFolderAndEnd(const std::string& folder) {
+    // The program ends without its closing steps; a game in progress is
+    // held first so that it is not lost.
+    if (engine->play.playing) {
+        engine->HoldGame();
+    }
+    config->SetDataFolder(folder);
+    dataFolderChanged = true;
+    QCoreApplication::exit(0);
 }
 
 void GameShell::ApplyCustomizedValues() {
