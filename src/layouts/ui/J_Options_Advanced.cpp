@@ -189,7 +189,7 @@ TfrmJOptionsAdvanced::TfrmJOptionsAdvanced(Host& host, const CustomizeValues& va
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->addWidget(buttons);
-    resize(440, 330);
+    resize(540, 330);
 }
 
 void TfrmJOptionsAdvanced::ShowFolderBox() {
