@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QTest>
 
+#include <QCheckBox>
 #include "engine/Jong_class_interface.h"
 #include "layouts/ui/J_InfoGame.h"
+#include "layouts/ui/J_InfoLegend.h"
 #include "records/WindowPlace.h"
 #include "shell/CommandTable.h"
 #include "shell/ui/J_Main.h"
@@ -84,6 +86,54 @@ TEST_F(GameInfoWindow, ItsActualVisibilityAndPlaceAreStoredAtExit) {
     EXPECT_TRUE(place.visible);
     EXPECT_EQ(place.left, shell->GameInfoWindow()->pos().x());
     EXPECT_EQ(place.top, shell->GameInfoWindow()->pos().y());
+}
+
+}  // namespace
+}  // namespace jw
+
+namespace jw {
+namespace {
+
+using TileLegendWindow = test::StartedShell;
+
+TEST_F(TileLegendWindow, TheLegendFollowsTheGamesTileFamily) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TfrmJInfoLegend* mahJong = shell->MahJongLegend();
+    TfrmJInfoLegend* matching = shell->MatchingLegend();
+    ASSERT_NE(mahJong, nullptr);
+    ASSERT_NE(matching, nullptr);
+    EXPECT_FALSE(mahJong->isVisible());
+    QAction* button = shell->Window()->Action(CommandId::ShowTileLegend);
+    ASSERT_EQ(shell->Engine()->scoreType, "01");
+
+    button->trigger();
+    ASSERT_TRUE(mahJong->isVisible());
+    EXPECT_FALSE(matching->isVisible());
+    EXPECT_EQ(mahJong->size(), QSize(382, 415));
+    EXPECT_EQ(mahJong->Drawn().size(), 42u);
+    // Values on: the badge of the first character reads "10" on its colour.
+    mahJong->ShowValuesBox()->click();
+    const LegendTile& first = mahJong->Drawn().front();
+    EXPECT_EQ(first.value, "10");
+    EXPECT_EQ(mahJong->Picture().pixelColor(first.x + 22, first.y + 51), QColor(255, 255, 225));
+    // The face picture itself is drawn at 38 x 54: its middle is not the
+    // window's background any more.
+    EXPECT_NE(mahJong->Picture().pixelColor(first.x + 19, first.y + 20), QColor(255, 255, 242));
+    EXPECT_EQ(mahJong->Picture().pixelColor(first.x + 39, first.y + 20), QColor(255, 255, 242));
+
+    // A face-down game of MahJong tiles: the Matching legend, 36 faces, 50.
+    shell->Engine()->rules.faceDown = 1;
+    matching->ShowValuesBox()->click();
+    button->trigger();  // release
+    button->trigger();  // and press again
+    EXPECT_FALSE(mahJong->isVisible());
+    ASSERT_TRUE(matching->isVisible());
+    ASSERT_EQ(matching->Drawn().size(), 36u);
+    for (const LegendTile& tile : matching->Drawn()) {
+        EXPECT_EQ(tile.value, "50");
+    }
+    shell->Engine()->rules.faceDown = 0;
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ struct GameNumberRow;
 class WinAnimation;
 class Recorder;
 class TfrmJInfoGame;
+class TfrmJInfoLegend;
 struct GameResult;
 
 class GameShell : public QObject {
@@ -65,6 +66,9 @@ class GameShell : public QObject {
     const std::string& DataFolder() const { return config->DataFolder(); }
     // The game information window (made when the commands are wired).
     TfrmJInfoGame* GameInfoWindow() const { return infoGame; }
+    // The MahJong and the Matching tile legend.
+    TfrmJInfoLegend* MahJongLegend() const { return legendMahJong; }
+    TfrmJInfoLegend* MatchingLegend() const { return legendMatching; }
 
     // The open-game dialog, made on first use and kept for the run.
     TfrmJOpenGame& OpenGameDialog();
@@ -103,6 +107,9 @@ class GameShell : public QObject {
     void RefreshGameInfo();
     void ShowWantedInfoWindows();
     void StoreInfoWindowPlaces();
+    void CreateTileLegends();
+    void SetTileLegendVisible(bool on);
+    void RedrawTileLegends();
     void ChooseTileSet();
     void ChooseBackground();
     // Opens the tile-set chooser when "Select_Tiles_Startup" asks for it.
@@ -182,6 +189,13 @@ class GameShell : public QObject {
     bool gameInfoWanted = false;
     bool dataFolderChanged = false;            // the program ends without its closing steps
     std::optional<WindowPlace> infoGamePlace;  // until its first showing
+    // The two tile legends, owned by the main window, their stored places
+    // until their first showing, and whether the player wants one open.
+    TfrmJInfoLegend* legendMahJong = nullptr;
+    TfrmJInfoLegend* legendMatching = nullptr;
+    std::optional<WindowPlace> legendMahJongPlace;
+    std::optional<WindowPlace> legendMatchingPlace;
+    bool tileLegendWanted = false;
 };
 
 }  // namespace jw

@@ -7,7 +7,9 @@
 #include "engine/Jong_class_interface.h"
 #include "layouts/InfoWindows.h"
 #include "layouts/ui/J_InfoGame.h"
+#include "layouts/ui/J_InfoLegend.h"
 #include "platform/Settings.h"
+#include "presentation/BoardRenderer.h"
 #include "presentation/ResourceLibrary.h"
 #include "presentation/ui/QtPicture.h"
 #include "records/SettingsFile.h"
@@ -63,6 +65,8 @@ void GameShell::WireInfoCommands() {
     infoGame->hide();
     gameInfoWanted = stored.visible;
 
+    CreateTileLegends();
+
     w.SetHandler(CommandId::ShowGameInfo,
                  [this] { SetGameInfoVisible(window->IsCommandDown(CommandId::ShowGameInfo)); });
     w.SetHandler(CommandId::ShowGameInfoPopUp,
@@ -109,6 +113,8 @@ void GameShell::RefreshGameInfo() {
 void GameShell::ShowWantedInfoWindows() {
     if (infoGame != nullptr) {
         SetGameInfoVisible(gameInfoWanted);
+        RedrawTileLegends();
+        SetTileLegendVisible(tileLegendWanted);
     }
 }
 
@@ -116,6 +122,97 @@ void GameShell::StoreInfoWindowPlaces() {
     if (infoGame != nullptr) {
         const QPoint at = infoGame->pos();
         SaveWindowPlace(*settings, setting::kFormInfoGame, at.x(), infoGame->isVisible(), at.y());
+    }
+    if (legendMahJong != nullptr) {
+        for (const auto& [legend, name] :
+             {std::pair{legendMahJong, setting::kFormInfoLegendMahJong},
+              std::pair{legendMatching, setting::kFormInfoLegendMatching}}) {
+            const QPoint at = legend->pos();
+            SaveWindowPlace(*settings, name, at.x(), legend->isVisible(), at.y());
+        }
+        const bool open = legendMahJong->isVisible() || legendMatching->isVisible();
+        SaveWindowPlace(*settings, setting::kFormInfoLegend, -1, open, -1);
+    }
+}
+
+void GameShell::CreateTileLegends() {
+    TfrmJMain& w = *window;
+    legendMahJong = new TfrmJInfoLegend(&w, Read(*settings, setting::kTileLegendShowValues));
+    legendMatching =
+        new TfrmJInfoLegendMatching(&w, Read(*settings, setting::kTileLegendMatchingShowValues));
+    const ScreenInfo screen = host.Screen();
+    legendMahJongPlace = LoadWindowPlace(*settings, screen, setting::kFormInfoLegendMahJong,
+                                         legendMahJong->width(), legendMahJong->height());
+    legendMatchingPlace = LoadWindowPlace(*settings, screen, setting::kFormInfoLegendMatching,
+                                          legendMatching->width(), legendMatching->height());
+    tileLegendWanted = LoadWindowPlace(*settings, screen, setting::kFormInfoLegend, 0, 0).visible;
+    for (TfrmJInfoLegend* legend : {legendMahJong, legendMatching}) {
+        legend->hide();
+        legend->onClosedByUser = [this] {
+            tileLegendWanted = false;
+            RefreshStatus();
+            window->SetCommandDown(CommandId::ShowTileLegend, false);
+            window->SetCommandDown(CommandId::ShowTileLegendPopUp, false);
+        };
+        const FlagSetting& valuesSwitch = legend == legendMahJong
+                                              ? setting::kTileLegendShowValues
+                                              : setting::kTileLegendMatchingShowValues;
+        legend->onShowValuesChanged = [this, &valuesSwitch](bool on) {
+            host.SetBusy(true);
+            Write(*settings, valuesSwitch, on);
+            RedrawTileLegends();
+            host.SetBusy(false);
+        };
+    }
+    RedrawTileLegends();
+    w.SetHandler(CommandId::ShowTileLegend, [this] {
+        SetTileLegendVisible(window->IsCommandDown(CommandId::ShowTileLegend));
+    });
+    w.SetHandler(CommandId::ShowTileLegendPopUp, [this] {
+        SetTileLegendVisible(!window->IsCommandDown(CommandId::ShowTileLegend));
+    });
+}
+
+void GameShell::SetTileLegendVisible(bool on) {
+    window->SetCommandDown(CommandId::ShowTileLegend, on);
+    window->SetCommandDown(CommandId::ShowTileLegendPopUp, on);
+    if (!on) {
+        legendMahJong->hide();
+        legendMatching->hide();
+        RefreshStatus();
+        return;
+    }
+    const auto form = LegendFormFor(engine->scoreType, engine->rules.faceDown != 0);
+    if (!form) {
+        host.Inform("fnSFIL - Error 01");
+        return;
+    }
+    TfrmJInfoLegend* shown = *form == LegendForm::MahJong ? legendMahJong : legendMatching;
+    TfrmJInfoLegend* other = shown == legendMahJong ? legendMatching : legendMahJong;
+    std::optional<WindowPlace>& place =
+        shown == legendMahJong ? legendMahJongPlace : legendMatchingPlace;
+    if (place) {
+        // Placed at its first showing, beside the laid-out board.
+        const ScreenPoint at =
+            LegendPlace(*place, FrameOf(*window), shown->width(), shown->height());
+        shown->move(at.left, at.top);
+        place.reset();
+    }
+    other->hide();
+    shown->show();
+    RefreshStatus();
+    tileLegendWanted = true;
+}
+
+void GameShell::RedrawTileLegends() {
+    const TileSet& tiles = renderer->Tiles();
+    const auto face = [&tiles](int n) -> const Image* {
+        return n >= 1 && n < static_cast<int>(tiles.images.faces.size())
+                   ? &tiles.images.faces[static_cast<std::size_t>(n)]
+                   : nullptr;
+    };
+    for (TfrmJInfoLegend* legend : {legendMahJong, legendMatching}) {
+        legend->Rebuild(face, engine->scoreType, engine->rules.faceDown != 0, host);
     }
 }
 
