@@ -18,7 +18,7 @@ const QColor kNameColour(105, 40, 24);
 QFont LegendFont(int pixels, bool bold, const char* family) {
     QFont font;
     font.setFamilies({QString::fromLatin1(family), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans Condensed")});
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans Condensed")});
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
