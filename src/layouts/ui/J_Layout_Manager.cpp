@@ -1,6 +1,5 @@
 #include "layouts/ui/J_Layout_Manager.h"
 
-#include <QBitmap>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,15 +25,6 @@ constexpr int kPreviewHeight = 240;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// A picture whose top-left pixel is the transparent colour.
-QIcon KeyedIcon(const QImage& image) {
-    if (image.isNull())
-        return {};
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setMask(pixmap.createMaskFromColor(image.pixelColor(0, 0), Qt::MaskInColor));
-    return QIcon(pixmap);
 }
 
 struct ToolDesign {

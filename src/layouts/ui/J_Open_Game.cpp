@@ -47,24 +47,6 @@ constexpr ListButton kListButtons[kChooserListCount] = {
     {"tbRecentGames", "Recent games", "OPEN_RECENT_GAMES"},
 };
 
-// A bitmap whose top-left pixel is its see-through colour, as an icon.
-QIcon KeyedIcon(const QImage& bitmap) {
-    if (bitmap.isNull()) {
-        return {};
-    }
-    QImage image = bitmap.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, 0);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((row[x] & 0xffffff) == (key & 0xffffff)) {
-                row[x] = 0;
-            }
-        }
-    }
-    return QIcon(QPixmap::fromImage(image));
-}
-
 // A placeholder child: code -1 and no text.
 bool IsPlaceholder(const QTreeWidgetItem* item) {
     return item->data(0, kCodeRole).toInt() == kCodePlaceholder && item->text(0).isEmpty();

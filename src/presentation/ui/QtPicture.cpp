@@ -27,4 +27,21 @@ QImage WrapImage(const Image& picture) {
         picture.Format() == PixelFormat::Argb32 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }
 
+QIcon KeyedIcon(const QImage& bitmap) {
+    if (bitmap.isNull()) {
+        return {};
+    }
+    QImage image = bitmap.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((row[x] & 0xffffff) == (key & 0xffffff)) {
+                row[x] = 0;
+            }
+        }
+    }
+    return QIcon(QPixmap::fromImage(image));
+}
+
 }  // namespace jw

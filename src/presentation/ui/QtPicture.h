@@ -1,6 +1,7 @@
 // Pictures of the core shown by Qt.
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 
 #include "presentation/Image.h"
@@ -17,5 +18,9 @@ QImage LibraryPicture(const ResourceStore& resources, const char* kind, const ch
 // picture lives and keeps its size). 32-bit pictures come out as ARGB;
 // those the core keeps premultiplied are reinterpreted by their users.
 QImage WrapImage(const Image& picture);
+
+// A bitmap whose top-left pixel is its see-through colour, as an icon
+// (an empty icon for a null bitmap).
+QIcon KeyedIcon(const QImage& bitmap);
 
 }  // namespace jw

@@ -169,7 +169,10 @@ class ShellHooks : public EngineHooks {
         }
     }
     void RestoreTileSize() override { shell.renderer->RestoreUserSize(); }
-    void RefreshInformation() override { shell.RefreshStatus(); }
+    void RefreshInformation() override {
+        shell.RefreshStatus();
+        shell.ShowWantedInfoWindows();
+    }
     void RecordGame(const GameResult& result) override { shell.RecordFinishedGame(result); }
     void RunWinningAnimation(std::function<void()> playWonSound,
                              std::function<void(bool)> done) override {
@@ -196,7 +199,9 @@ GameShell::GameShell(std::string executableFolderIn)
     : executableFolder(std::move(executableFolderIn)) {}
 
 GameShell::~GameShell() {
-    StoreLayoutInformationPlace();
+    if (!dataFolderChanged) {
+        StoreLayoutInformationPlace();
+    }
     UninstallHelp();  // the help reports through this shell's host
     if (engine) {
         engine->painter = nullptr;
@@ -406,6 +411,8 @@ void GameShell::WireCommands() {
     WirePlayersCommands();
     WireCommentsCommands();
     WireFavoritesCommands();
+    WireCustomizeCommands();
+    WireInfoCommands();
     WireHelpCommands();
     WireChooseCommands();
     WireStatisticsCommands();
@@ -695,6 +702,7 @@ void GameShell::RefreshStatus() {
             window->SetStatusPanel(panel, *texts[static_cast<std::size_t>(panel)]);
         }
     }
+    RefreshGameInfo();
 }
 
 void GameShell::RefreshMenus() {
@@ -756,6 +764,9 @@ void GameShell::CloseForSignal() {
 }
 
 bool GameShell::CloseRequest() {
+    if (dataFolderChanged) {
+        return true;  // ending for a new data folder: nothing more is written
+    }
     TfrmJMain& w = *window;
     // The window state is written on every close request, also a refused one.
     const QRect frame = w.frameGeometry();
@@ -764,6 +775,7 @@ bool GameShell::CloseRequest() {
     WriteMainWindowState(*settings, state, w.Board()->width(), w.Board()->height(), host.Screen());
 
     WriteFileAtomically(BarArrangementFile(), w.BarArrangement().toStdString());
+    StoreInfoWindowPlaces();
     switch (engine->CloseRequest()) {
         case CloseDecision::Close:
             // The teardown causes no further board layout.

@@ -17,6 +17,7 @@
 #include "engine/GameCatalog.h"
 #include "records/C_App_Config.h"
 #include "records/SettingsFile.h"
+#include "records/WindowPlace.h"
 #include "shell/ui/QtHost.h"
 
 class QMouseEvent;
@@ -44,6 +45,8 @@ class TfrmJComments;
 class TfrmJFavorite;
 class TfrmJFavoriteAdd;
 class TfrmJPlayers;
+class TfrmJInfoGame;
+class TfrmJInfoLegend;
 struct GameResult;
 class LayoutEditor;
 class InputHook;
@@ -81,6 +84,11 @@ class GameShell : public QObject {
     // filter, then the board redrawn and `done`.
     void PreviewWinningAnimation(const std::string& name, int seconds, std::function<void()> done);
     const std::string& DataFolder() const { return config->DataFolder(); }
+    // The game information window (made when the commands are wired).
+    TfrmJInfoGame* GameInfoWindow() const { return infoGame; }
+    // The MahJong and the Matching tile legend.
+    TfrmJInfoLegend* MahJongLegend() const { return legendMahJong; }
+    TfrmJInfoLegend* MatchingLegend() const { return legendMatching; }
 
     // The open-game dialog, made on first use and kept for the run.
     TfrmJOpenGame& OpenGameDialog();
@@ -121,6 +129,20 @@ class GameShell : public QObject {
 
     // The tile-set and background choosers (GameShellLook.cpp).
     void WireLookCommands();
+    // "&Options": the Customize dialog.
+    void WireCustomizeCommands();
+    void OpenCustomize(int page);
+    void ApplyCustomizedValues();
+    void ChangeDataFolderAndEnd(const std::string& folder);
+    // The game information window (GameShellInfo.cpp).
+    void WireInfoCommands();
+    void SetGameInfoVisible(bool on);
+    void RefreshGameInfo();
+    void ShowWantedInfoWindows();
+    void StoreInfoWindowPlaces();
+    void CreateTileLegends();
+    void SetTileLegendVisible(bool on);
+    void RedrawTileLegends();
     void ChooseTileSet();
     void ChooseBackground();
     // Opens the tile-set chooser when "Select_Tiles_Startup" asks for it.
@@ -240,6 +262,19 @@ class GameShell : public QObject {
     int lastLayoutWidth = -1;
     int lastLayoutHeight = -1;
     bool firstActivationPending = true;
+    // The game information window, owned by the main window, and whether
+    // the player wants it open (cleared only by its close box).
+    TfrmJInfoGame* infoGame = nullptr;
+    bool gameInfoWanted = false;
+    bool dataFolderChanged = false;            // the program ends without its closing steps
+    std::optional<WindowPlace> infoGamePlace;  // until its first showing
+    // The two tile legends, owned by the main window, their stored places
+    // until their first showing, and whether the player wants one open.
+    TfrmJInfoLegend* legendMahJong = nullptr;
+    TfrmJInfoLegend* legendMatching = nullptr;
+    std::optional<WindowPlace> legendMahJongPlace;
+    std::optional<WindowPlace> legendMatchingPlace;
+    bool tileLegendWanted = false;
 };
 
 }  // namespace jw

@@ -8,6 +8,7 @@
 #include "engine/Jong_class_interface.h"
 #include "layouts/GameChooser.h"
 #include "layouts/LayoutEditor.h"
+#include "layouts/ui/J_InfoGame.h"
 #include "layouts/ui/J_Layout_Editor.h"
 #include "layouts/ui/J_Layout_Manager.h"
 #include "layouts/ui/J_Open_Game.h"
@@ -52,6 +53,8 @@ void GameShell::EnterEditor(GameId id, bool forgetName) {
     if (engine->play.playing && !engine->ConfirmQuit())
         return;
     host.SetBusy(true);
+    if (infoGame != nullptr)
+        infoGame->hide();
     if (engine->play.playing)
         engine->EndGame();
     engine->ClearBoard();
