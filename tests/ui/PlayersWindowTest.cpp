@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "engine/Jong_class_interface.h"
+#include "layouts/ui/J_Open_Game.h"
 #include "platform/Settings.h"
 #include "platform/TempFolder.h"
 #include "records/LogQueries.h"
@@ -187,6 +188,29 @@ TEST_F(PlayersWindow, CancelKeepsThePlayerAndStoresTheList) {
               (std::vector<std::string>{std::string(kConfirmDeletePlayer), "clear Player 3"}));
     EXPECT_EQ(shell->Engine()->playerName, "Player 1");
     EXPECT_EQ(LoadPlayerNames(Stored()), (std::vector<std::string>{"Player 1", "Player 2"}));
+}
+
+TEST_F(PlayersWindow, APlayerChosenFromTheOpenGameDialogStaysCurrent) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    shell->playersAnswerer = [](TfrmJPlayers& window) {
+        window.List()->setCurrentRow(2);
+        window.SelectButton()->click();
+    };
+    bool offered = false;
+    shell->GetHost().openGameAnswerer = [&](TfrmJOpenGame& dialog) {
+        for (QAction* action : dialog.actions()) {
+            if (action->text() == QStringLiteral("Players...")) {
+                offered = true;
+                action->trigger();
+            }
+        }
+        dialog.reject();  // no game chosen
+    };
+    shell->Window()->Action(CommandId::Open)->trigger();
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(shell->Engine()->playerName, "Player 3");
+    EXPECT_EQ(Read(Stored(), setting::kUserDefault), "Player 3");
 }
 
 }  // namespace

@@ -240,6 +240,9 @@ class GameShell : public QObject {
     // Made on first use; the information window goes before the main window.
     std::unique_ptr<LayoutEditor> editor;
     std::unique_ptr<TfrmJInfoLayoutEditor> layoutInformation;
+    // The current player while the open-game dialog is up (the dialog's
+    // own player list chooses only for the game it starts).
+    std::string openGamePlayer;
     // The pause screen: the input that ends it, and its 80 ms steps.
     std::unique_ptr<InputHook> pauseHook;
     QTimer* pauseTimer = nullptr;

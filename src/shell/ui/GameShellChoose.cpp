@@ -50,6 +50,12 @@ TfrmJOpenGame& GameShell::OpenGameDialog() {
             ShowStatistics(id, player);
         };
         setup.favoritesOrganiser = [this] { OrganizeFavorites(); };
+        // A player chosen in the players window is the current player from
+        // then on, whatever becomes of the dialog.
+        setup.players = [this] {
+            ShowPlayers();
+            openGamePlayer = engine->playerName;
+        };
         openGame = std::make_unique<TfrmJOpenGame>(host, *settings, std::move(setup), window.get());
     }
     return *openGame;
@@ -57,11 +63,11 @@ TfrmJOpenGame& GameShell::OpenGameDialog() {
 
 void GameShell::OpenGameCommand() {
     TfrmJOpenGame& dialog = OpenGameDialog();
-    const std::string previousPlayer = engine->playerName;
+    openGamePlayer = engine->playerName;
     dialog.Prepare();
     RunDialog(dialog, host.openGameAnswerer);
     const std::string chosenPlayer = engine->playerName;
-    engine->playerName = previousPlayer;
+    engine->playerName = openGamePlayer;
     renderer->RedrawBoard();
     if (dialog.Chosen()) {
         dialog.ClearChosen();
