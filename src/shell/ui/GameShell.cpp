@@ -398,6 +398,7 @@ void GameShell::WireCommands() {
     w.SetHandler(CommandId::About, [this] { ShowAbout(); });
     w.onCloseRequest = [this] { return CloseRequest(); };
     WireLookCommands();
+    WireScoreWindowsCommands();
     WireHelpCommands();
     WireChooseCommands();
     WireRecords();

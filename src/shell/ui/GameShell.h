@@ -35,6 +35,7 @@ class ResourceLibrary;
 class TMahJong_interface;
 class TfrmJMain;
 class TfrmJOpenGame;
+class TfrmJHiScore;
 struct GameNumberRow;
 class WinAnimation;
 class Recorder;
@@ -68,6 +69,11 @@ class GameShell : public QObject {
     // pages, from the statistics log; empty pages until they are set.
     std::function<std::vector<GameNumberRow>()> previousGameRows;
     std::function<std::vector<GameNumberRow>(const std::string& game)> lostGameRows;
+
+    // The score windows (GameShellStatistics2.cpp). Answer the hi-score
+    // window instead of the player when set (tests): it is shown without a
+    // loop of its own and handed over; what the answerer leaves open closes.
+    std::function<void(TfrmJHiScore&)> hiScoreAnswerer;
 
   private:
     bool OpenLibrary();
@@ -134,6 +140,13 @@ class GameShell : public QObject {
     Recorder& Records();
     // The game-number dialog's lists from the log (GameShellRecords.cpp).
     void WireRecords();
+
+    // The hi-score, clearing, game-won and overall score windows
+    // (GameShellStatistics2.cpp).
+    void WireScoreWindowsCommands();
+    // The hi-score window of game `id` (-1: the current game); with
+    // `newEntry` the congratulation with `row` selected and `caption`.
+    void ShowHiScores(bool newEntry, int row, GameId id, const std::string& caption);
 
     std::string executableFolder;
     QtHost host;

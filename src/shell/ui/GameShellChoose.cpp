@@ -18,27 +18,9 @@
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
+#include "shell/ui/RunDialog.h"
 
 namespace jw {
-
-namespace {
-
-// Shows a dialog modally, or hands it to the answerer that plays the player
-// (tests); what the answerer leaves open is cancelled.
-template <typename Dialog>
-void RunDialog(Dialog& dialog, const std::function<void(Dialog&)>& answerer) {
-    if (!answerer) {
-        dialog.exec();
-        return;
-    }
-    dialog.show();
-    answerer(dialog);
-    if (dialog.isVisible()) {
-        dialog.reject();
-    }
-}
-
-}  // namespace
 
 void GameShell::WireChooseCommands() {
     TfrmJMain& w = *window;

@@ -1,0 +1,58 @@
+// The shell's score windows: the hi-score window on "&Hi-Scores..." and as
+// the congratulation after a new hi-score.
+#include <QApplication>
+
+#include "engine/CustomLayouts.h"
+#include "engine/Jong_class_interface.h"
+#include "platform/Settings.h"
+#include "presentation/ResourceLibrary.h"
+#include "presentation/ui/QtPicture.h"
+#include "records/HiScoreView.h"
+#include "records/Recorder.h"
+#include "records/SettingsFile.h"
+#include "records/ui/J_HiScore.h"
+#include "shell/CommandTable.h"
+#include "shell/ui/GameShell.h"
+#include "shell/ui/J_Main.h"
+#include "shell/ui/RunDialog.h"
+
+namespace jw {
+
+void GameShell::WireScoreWindowsCommands() {
+    TfrmJMain& w = *window;
+    w.SetHandler(CommandId::HiScores, [this] {
+        if (Read(*settings, setting::kDisableStatistics)) {
+            host.ShowMessage(MessageKind::Information, std::string(kStatisticsDisabledMessage),
+                             MessageButtons::Ok);
+            return;
+        }
+        ShowHiScores(false, -1, -1, std::string());
+    });
+    Records().onNewHiScore = [this](const GameResult& result, int rank) {
+        if (!Read(*settings, setting::kConfirmEnterHiScores))
+            return;
+        const std::string name = engine->catalog.NameOf(result.gameId);
+        ShowHiScores(true, rank, result.gameId, CongratulationCaption(name));
+    };
+}
+
+void GameShell::ShowHiScores(bool newEntry, int row, GameId id, const std::string& caption) {
+    HiScoreWindowSetup setup;
+    setup.catalog = &engine->catalog;
+    setup.gameNames = HiScoreGameNames(engine->catalog, customLayouts->ListLayouts());
+    setup.wantedGame = id >= 0 ? engine->catalog.NameOf(id) : std::string();
+    setup.currentGame = engine->catalog.NameOf(engine->gameId);
+    setup.newEntry = newEntry;
+    setup.row = row;
+    setup.caption = caption;
+    setup.loadTable = [this](GameId game) {
+        return Records().LoadHiScores(game, host.Now(),
+                                      Read(*settings, setting::kDisableStatistics));
+    };
+    setup.scorePicture = QPixmap::fromImage(LibraryPicture(*library, "ICON", "HISCORES_xp_24x24"));
+    setup.newScorePicture = QPixmap::fromImage(LibraryPicture(*library, "ICON", "SCORE_xp_24x24"));
+    TfrmJHiScore dialog(host, *settings, std::move(setup), window.get());
+    RunDialog(dialog, hiScoreAnswerer);
+}
+
+}  // namespace jw

@@ -1,0 +1,207 @@
+// The score windows driven through the running game: the hi-score window
+// on its command and as the congratulation after a new hi-score.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTest>
+#include <filesystem>
+#include <map>
+
+#include "engine/Jong_class_interface.h"
+#include "engine/Scoring.h"
+#include "platform/Settings.h"
+#include "platform/TempFolder.h"
+#include "records/Recorder.h"
+#include "records/SettingsFile.h"
+#include "records/ui/J_HiScore.h"
+#include "shell/CommandTable.h"
+#include "shell/ui/BoardView.h"
+#include "shell/ui/GameShell.h"
+#include "shell/ui/J_Main.h"
+#include "ui/ChooseGame.h"
+
+namespace jw {
+namespace {
+
+// With JW_SHOTS_DIR set (scripts/take-screenshots), the window as it stands
+// is saved there as a picture.
+void Shot(QWidget& window, const char* name) {
+    const QString folder = qEnvironmentVariable("JW_SHOTS_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(folder + "/" + name + ".png");
+}
+
+// What a hi-score window showed while it was up.
+struct SeenHiScores {
+    QString title;
+    int selectedRow = -1;
+    int rows = 0;
+    std::vector<QString> players;
+    std::vector<QString> scores;
+    QString currentGame;
+    bool dontShowOffered = false;
+};
+
+class ScoreWindows : public ::testing::Test {
+  protected:
+    ScoreWindows()
+        : home("HOME", folder.Path().string()),
+          dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {}
+
+    std::unique_ptr<GameShell> StartShell(bool statisticsDisabled = false) {
+        std::filesystem::create_directories(folder.Path() / "data" / "Jadewind");
+        {
+            SettingsFile stored((folder.Path() / "data" / "Jadewind" / "cnfg.dat").string());
+            Write(stored, setting::kSelectTilesStartup, false);
+            Write(stored, setting::kDisableStatistics, statisticsDisabled);
+            Write(stored, setting::kShowGameWonDialogBox, false);
+        }
+        auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
+        QtHost& host = shell->GetHost();
+        host.answerer = [this](MessageKind, const std::string& text, MessageButtons) {
+            asked.push_back(text);
+            return MessageAnswer::Ok;
+        };
+        host.noMoreMatchesAnswerer = [] { return NoMoreMatchesChoice::Close; };
+        host.holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
+        test::AcceptOfferedGame(host);
+        if (!shell->Start())
+            return nullptr;
+        shell->Window()->resize(1280, 900);
+        QTest::qWait(100);
+        shell->hiScoreAnswerer = [this](TfrmJHiScore& window) {
+            QTest::qWait(20);
+            SeenHiScores s;
+            s.title = window.windowTitle();
+            const auto selected = window.Scores()->selectionModel()->selectedRows();
+            s.selectedRow = selected.isEmpty() ? -1 : selected.front().row();
+            s.rows = window.Scores()->rowCount();
+            for (int r = 0; r < s.rows; ++r) {
+                s.players.push_back(window.Scores()->item(r, 1)->text());
+                s.scores.push_back(window.Scores()->item(r, 2)->text());
+            }
+            s.currentGame =
+                window.Games()->currentItem() ? window.Games()->currentItem()->text() : QString();
+            s.dontShowOffered = window.DontShowItem()->isVisible();
+            seen.push_back(s);
+            Shot(window, s.selectedRow >= 0 ? "hi-scores-congratulation" : "hi-scores");
+            if (onWindow)
+                onWindow(window);
+        };
+        return shell;
+    }
+
+    // Removes one free pair through the engine, as two clicks would.
+    static bool RemoveAPair(TMahJong_interface& engine) {
+        std::map<MatchGroup, BoardPos> free;
+        for (int level = 1; level <= kTileLevels; ++level)
+            for (int column = 1; column < kBoardColumns; ++column)
+                for (int row = 1; row < kBoardRows; ++row) {
+                    const CellCode code = engine.board.At(level, column, row);
+                    if (!IsAnchor(code) || !engine.IsTileFree(level, column, row, false))
+                        continue;
+                    const BoardPos pos{level, column, row};
+                    const auto [found, fresh] = free.emplace(engine.MatchGroupOfTile(code), pos);
+                    if (!fresh) {
+                        const BoardPos first = found->second;
+                        const int before = engine.counters.matchesMade;
+                        engine.PickTile(first.level, first.column, first.row,
+                                        engine.board.At(first.level, first.column, first.row));
+                        engine.PickTile(level, column, row, code);
+                        return engine.counters.matchesMade == before + 1;
+                    }
+                }
+        return false;
+    }
+
+    test::TempFolder folder;
+    test::ScopedEnv home;
+    test::ScopedEnv dataHome;
+    std::vector<std::string> asked;
+    std::vector<SeenHiScores> seen;
+    std::function<void(TfrmJHiScore&)> onWindow;
+};
+
+TEST_F(ScoreWindows, HiScoresCommandShowsTheCurrentGamesSeededTable) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    const std::string game = shell->Engine()->catalog.NameOf(shell->Engine()->gameId);
+    shell->Window()->Action(CommandId::HiScores)->trigger();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, QString::fromStdString("Hi-Scores [" + game + "]"));
+    EXPECT_EQ(seen[0].currentGame, QString::fromStdString(game));
+    EXPECT_EQ(seen[0].rows, 20);
+    EXPECT_EQ(seen[0].selectedRow, -1);
+    EXPECT_FALSE(seen[0].dontShowOffered);
+    // A table never played is seeded: invented players, best first.
+    EXPECT_TRUE(seen[0].players[0].startsWith(QStringLiteral("* ")));
+    EXPECT_EQ(seen[0].scores[0], QStringLiteral("50"));
+    EXPECT_EQ(seen[0].scores[19], QStringLiteral("1"));
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(ScoreWindows, DisabledStatisticsAnswerTheCommandWithAMessage) {
+    auto shell = StartShell(true);
+    ASSERT_NE(shell, nullptr);
+    shell->Window()->Action(CommandId::HiScores)->trigger();
+    EXPECT_TRUE(seen.empty());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find("The Statistics are disabled."), std::string::npos);
+}
+
+TEST_F(ScoreWindows, ANewHiScoreOpensTheCongratulationOnItsRowUntilSwitchedOff) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    const GameId id = engine.gameId;
+    const std::string game = engine.catalog.NameOf(id);
+    ASSERT_TRUE(RemoveAPair(engine));
+    const std::int64_t score = DisplayedScore(engine.counters);
+
+    // A table of five better and five worse results than the game's.
+    Recorder other(shell->DataFolder());
+    ASSERT_TRUE(other.ClearHiScores(
+        ClearScope{.gameId = -1, .allGames = true, .allPlayers = true, .player = {}}));
+    for (int i = 0; i < 10; ++i) {
+        GameResult r;
+        r.gameId = id;
+        r.player = i < 5 ? "Above" : "Below";
+        r.scoreType = "01";
+        r.score = i < 5 ? score + 100 : score - 100;
+        r.elapsed = 10;
+        r.end = {2007, 1, 2, 3, 4, 5, 0};
+        ASSERT_GE(other.OfferHiScore(r), 0);
+    }
+
+    onWindow = [](TfrmJHiScore& window) { window.DontShowItem()->trigger(); };
+    shell->Window()->Action(CommandId::New)->trigger();  // books the game as lost
+    QTest::qWait(50);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, QString::fromStdString("Congratulations! Your score has made the \"" +
+                                                    game + "\" Hi-Scores list!"));
+    EXPECT_EQ(seen[0].selectedRow, 5);
+    EXPECT_EQ(seen[0].scores[5], QString::number(score));
+    EXPECT_EQ(seen[0].players[4], QStringLiteral("Above"));
+    EXPECT_EQ(seen[0].players[6], QStringLiteral("Below"));
+    EXPECT_TRUE(seen[0].dontShowOffered);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find("will not open again"), std::string::npos);
+
+    // Switched off: the next hi-score enters the table without a window.
+    onWindow = nullptr;
+    ASSERT_TRUE(RemoveAPair(engine));
+    shell->Window()->Action(CommandId::New)->trigger();
+    QTest::qWait(50);
+    EXPECT_EQ(seen.size(), 1u);
+    const auto table = other.LoadHiScores(id, {2007, 1, 2, 3, 4, 5, 0}, false);
+    int mine = 0;
+    for (const std::string& entry : table)
+        mine += entry.find("Above") == std::string::npos &&
+                entry.find("Below") == std::string::npos && entry[0] != ' ';
+    EXPECT_EQ(mine, 2);
+}
+
+}  // namespace
+}  // namespace jw
