@@ -10,9 +10,6 @@
 
 namespace jw {
 
-inline constexpr std::string_view kStatisticsDisabledMessage =
-    "The Statistics are disabled. To enable the Statistics, change the value in the "
-    "\"Customize\" dialog box.";
 inline constexpr std::string_view kDontShowHiScoresQuestion =
     "The enter Hi-Scores dialog box will not open again.\rIf you want, you can change this "
     "option in the \"Customize\" dialog box.";

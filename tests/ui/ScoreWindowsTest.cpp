@@ -9,12 +9,18 @@
 #include <filesystem>
 #include <map>
 
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <fstream>
 #include "engine/Jong_class_interface.h"
 #include "engine/Scoring.h"
 #include "platform/Settings.h"
 #include "platform/TempFolder.h"
+#include "platform/TextFile.h"
 #include "records/Recorder.h"
 #include "records/SettingsFile.h"
+#include "records/ui/J_ClearValues.h"
 #include "records/ui/J_HiScore.h"
 #include "shell/CommandTable.h"
 #include "shell/ui/BoardView.h"
@@ -60,9 +66,9 @@ class ScoreWindows : public ::testing::Test {
         }
         auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
         QtHost& host = shell->GetHost();
-        host.answerer = [this](MessageKind, const std::string& text, MessageButtons) {
+        host.answerer = [this](MessageKind, const std::string& text, MessageButtons buttons) {
             asked.push_back(text);
-            return MessageAnswer::Ok;
+            return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
         };
         host.noMoreMatchesAnswerer = [] { return NoMoreMatchesChoice::Close; };
         host.holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
@@ -116,12 +122,48 @@ class ScoreWindows : public ::testing::Test {
         return false;
     }
 
+    // Books one game as lost: a pair removed, then a new deal.
+    static void BookAGame(GameShell& shell) {
+        ASSERT_TRUE(RemoveAPair(*shell.Engine()));
+        shell.Window()->Action(CommandId::New)->trigger();
+        QTest::qWait(50);
+    }
+
+    // Every file of the data folder with its bytes.
+    std::map<std::string, std::string> DataFiles() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(Data())) {
+            if (!entry.is_regular_file())
+                continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            files[entry.path().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+        }
+        return files;
+    }
+
+    std::filesystem::path Data() const { return folder.Path() / "data" / "Jadewind"; }
+
+    // Opens the clear-values window from the hi-score window's pop-up item;
+    // `inside` plays the player in the clearing windows.
+    void ClearFromHiScores(GameShell& shell, std::function<void(QDialog&)> inside) {
+        shell.clearWindowsAnswerer = std::move(inside);
+        onWindow = [this](TfrmJHiScore& window) {
+            window.ClearValues();
+            afterClear.clear();
+            for (int r = 0; r < window.Scores()->rowCount(); ++r)
+                afterClear.push_back(window.Scores()->item(r, 1)->text());
+        };
+        shell.Window()->Action(CommandId::HiScores)->trigger();
+        onWindow = nullptr;
+    }
+
     test::TempFolder folder;
     test::ScopedEnv home;
     test::ScopedEnv dataHome;
     std::vector<std::string> asked;
     std::vector<SeenHiScores> seen;
     std::function<void(TfrmJHiScore&)> onWindow;
+    std::vector<QString> afterClear;  // the players column after clearing
 };
 
 TEST_F(ScoreWindows, HiScoresCommandShowsTheCurrentGamesSeededTable) {
@@ -201,6 +243,138 @@ TEST_F(ScoreWindows, ANewHiScoreOpensTheCongratulationOnItsRowUntilSwitchedOff) 
         mine += entry.find("Above") == std::string::npos &&
                 entry.find("Below") == std::string::npos && entry[0] != ' ';
     EXPECT_EQ(mine, 2);
+}
+
+TEST_F(ScoreWindows, AllValuesNeedTwoYesAnswersAndANoChangesNoFile) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    BookAGame(*shell);
+    ASSERT_TRUE(std::filesystem::file_size(Data() / "Stat_log.dat") > 0);
+    std::vector<MessageAnswer> answers;
+    shell->GetHost().answerer = [&](MessageKind, const std::string& text, MessageButtons) {
+        asked.push_back(text);
+        if (answers.empty())
+            return MessageAnswer::Ok;
+        const MessageAnswer next = answers.front();
+        answers.erase(answers.begin());
+        return next;
+    };
+    bool refused = false;
+    bool closedAfterYes = false;
+    QString description;
+    ClearFromHiScores(*shell, [&](QDialog& dialog) {
+        auto& window = dynamic_cast<TfrmJClearValues&>(dialog);
+        EXPECT_EQ(window.Choice(), ClearChoice::All);
+        description = window.Description();
+        Shot(window, "clear-values");
+        const auto before = DataFiles();
+        answers = {MessageAnswer::Yes, MessageAnswer::No};
+        window.Ok();
+        refused = window.isVisible() && DataFiles() == before;
+        answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        window.Ok();
+        closedAfterYes = !window.isVisible();
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(closedAfterYes);
+    EXPECT_TRUE(description.startsWith(QStringLiteral("This will clear all values")));
+    ASSERT_EQ(asked.size(), 5u);
+    EXPECT_EQ(asked[0], std::string(kClearAllQuestion));
+    EXPECT_EQ(asked[1], std::string(kClearAllWarning));
+    EXPECT_EQ(asked[4], std::string(kAllClearedMessage));
+    // Cleared: no log records, and the refreshed table stays empty, unseeded.
+    const auto log = ReadLines((Data() / "Stat_log.dat").string(), 1 << 20);
+    EXPECT_TRUE(!log.has_value() || log->empty());
+    ASSERT_EQ(afterClear.size(), 20u);
+    EXPECT_EQ(afterClear[0], QString());
+}
+
+TEST_F(ScoreWindows, ClearLogBoxFollowsTheLogsSize) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    for (const int records : {3000, 12000}) {
+        SCOPED_TRACE(records);
+        {
+            std::ofstream log(Data() / "Stat_log.dat", std::ios::binary);
+            for (int i = 0; i < records; ++i)
+                log << std::string(254, i == records - 1 ? 'z' : 'a') << "\r\n";
+        }
+        int start = -1;
+        bool okAtStart = false;
+        bool okBelow = false;
+        bool okAtZero = true;
+        std::size_t counted = 0;
+        ClearFromHiScores(*shell, [&](QDialog& dialog) {
+            if (auto* values = dynamic_cast<TfrmJClearValues*>(&dialog)) {
+                values->Choose(ClearChoice::Log);
+                values->Ok();
+                return;
+            }
+            auto& window = dynamic_cast<TfrmJStatisDeleteLog&>(dialog);
+            counted = window.Records();
+            if (records > 5000)
+                Shot(window, "clear-log");
+            start = window.Keep()->value();
+            okAtStart = window.OkButton()->isEnabled();
+            window.Keep()->setValue(0);
+            okAtZero = window.OkButton()->isEnabled();
+            window.Keep()->setValue(records - 1);
+            okBelow = window.OkButton()->isEnabled();
+            if (records > 5000) {
+                window.Keep()->setValue(5000);
+                window.Ok();
+            }
+        });
+        EXPECT_EQ(counted, static_cast<std::size_t>(records));
+        EXPECT_EQ(start, std::min(records, 5000));
+        EXPECT_EQ(okAtStart, records > 5000);
+        EXPECT_FALSE(okAtZero);
+        EXPECT_TRUE(okBelow);
+        const auto lines = ReadLines((Data() / "Stat_log.dat").string(), 1 << 24);
+        ASSERT_TRUE(lines.has_value());
+        EXPECT_EQ(lines->size(), records > 5000 ? 5000u : static_cast<std::size_t>(records));
+        EXPECT_EQ(lines->back()[0], 'z');  // the newest records stay
+    }
+    EXPECT_EQ(asked.back(), "Log Statistics have been cleared.");
+}
+
+TEST_F(ScoreWindows, ClearingAllHiScoresOfAllPlayersLeavesEveryTableEmpty) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    BookAGame(*shell);
+    QString caption;
+    int firstPlayer = -1;
+    int firstGame = -1;
+    ClearFromHiScores(*shell, [&](QDialog& dialog) {
+        if (auto* values = dynamic_cast<TfrmJClearValues*>(&dialog)) {
+            values->Choose(ClearChoice::HiScores);
+            values->Ok();
+            return;
+        }
+        auto& window = dynamic_cast<TfrmJStatisDelete&>(dialog);
+        caption = window.windowTitle();
+        Shot(window, "clear-hi-scores");
+        firstPlayer = window.Players()->findText(QStringLiteral("[All players]"));
+        firstGame = window.Games()->findText(QStringLiteral("[All games]"));
+        window.Ok();
+    });
+    EXPECT_EQ(caption, QStringLiteral("Clear Hi-Scores"));
+    EXPECT_EQ(firstPlayer, 0);
+    EXPECT_EQ(firstGame, 0);
+    ASSERT_GE(asked.size(), 2u);
+    EXPECT_EQ(asked[asked.size() - 2],
+              "Are you sure you want to clear the Hi-Scores? for player: [All players]\r"
+              "for game: [All games]?");
+    EXPECT_EQ(asked.back(), "Hi-Scores have been cleared.");
+    ASSERT_EQ(afterClear.size(), 20u);
+    for (const QString& player : afterClear)
+        EXPECT_EQ(player, QString());
+    // Another game's table is not seeded any more either.
+    Recorder other(shell->DataFolder());
+    EXPECT_TRUE(other.HiScoresCleared());
+    const auto table =
+        other.LoadHiScores(shell->Engine()->gameId == 1 ? 2 : 1, {2007, 1, 2, 3, 4, 5, 0}, false);
+    EXPECT_EQ(table[0][0], ' ');
 }
 
 }  // namespace

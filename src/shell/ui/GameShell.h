@@ -20,6 +20,7 @@
 
 class QMouseEvent;
 class QKeyEvent;
+class QDialog;
 
 namespace jw {
 
@@ -74,6 +75,8 @@ class GameShell : public QObject {
     // window instead of the player when set (tests): it is shown without a
     // loop of its own and handed over; what the answerer leaves open closes.
     std::function<void(TfrmJHiScore&)> hiScoreAnswerer;
+    // Likewise the clearing windows, each in turn.
+    std::function<void(QDialog&)> clearWindowsAnswerer;
 
   private:
     bool OpenLibrary();
@@ -147,6 +150,8 @@ class GameShell : public QObject {
     // The hi-score window of game `id` (-1: the current game); with
     // `newEntry` the congratulation with `row` selected and `caption`.
     void ShowHiScores(bool newEntry, int row, GameId id, const std::string& caption);
+    // The clear-values window; the caller shows its values again after it.
+    void ShowClearValues();
 
     std::string executableFolder;
     QtHost host;

@@ -1,15 +1,17 @@
 // The shell's score windows: the hi-score window on "&Hi-Scores..." and as
-// the congratulation after a new hi-score.
+// the congratulation after a new hi-score, and the clearing windows.
 #include <QApplication>
 
 #include "engine/CustomLayouts.h"
 #include "engine/Jong_class_interface.h"
+#include "layouts/GameChooser.h"
 #include "platform/Settings.h"
 #include "presentation/ResourceLibrary.h"
 #include "presentation/ui/QtPicture.h"
 #include "records/HiScoreView.h"
 #include "records/Recorder.h"
 #include "records/SettingsFile.h"
+#include "records/ui/J_ClearValues.h"
 #include "records/ui/J_HiScore.h"
 #include "shell/CommandTable.h"
 #include "shell/ui/GameShell.h"
@@ -51,8 +53,24 @@ void GameShell::ShowHiScores(bool newEntry, int row, GameId id, const std::strin
     };
     setup.scorePicture = QPixmap::fromImage(LibraryPicture(*library, "ICON", "HISCORES_xp_24x24"));
     setup.newScorePicture = QPixmap::fromImage(LibraryPicture(*library, "ICON", "SCORE_xp_24x24"));
+    setup.clearValues = [this] { ShowClearValues(); };
     TfrmJHiScore dialog(host, *settings, std::move(setup), window.get());
     RunDialog(dialog, hiScoreAnswerer);
+}
+
+void GameShell::ShowClearValues() {
+    host.SetBusy(true);
+    ClearContext context;
+    context.recorder = &Records();
+    context.players = PlayerNames(*settings);
+    context.currentPlayer = engine->playerName;
+    context.currentGame = engine->gameId;
+    context.gameNames = HiScoreGameNames(engine->catalog, customLayouts->ListLayouts());
+    context.gameIdOf = [this](const std::string& name) { return engine->catalog.IdOf(name); };
+    context.answerer = clearWindowsAnswerer;
+    TfrmJClearValues dialog(host, std::move(context), window.get());
+    host.SetBusy(false);
+    RunClearWindow(dialog, dialog.Context());
 }
 
 }  // namespace jw
