@@ -9,18 +9,21 @@
 #include <filesystem>
 #include <map>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <fstream>
 #include "engine/Jong_class_interface.h"
 #include "engine/Scoring.h"
+#include "layouts/ui/J_Open_Game.h"
 #include "platform/Settings.h"
 #include "platform/TempFolder.h"
 #include "platform/TextFile.h"
 #include "records/Recorder.h"
 #include "records/SettingsFile.h"
 #include "records/ui/J_ClearValues.h"
+#include "records/ui/J_GameWon.h"
 #include "records/ui/J_HiScore.h"
 #include "shell/CommandTable.h"
 #include "shell/ui/BoardView.h"
@@ -62,7 +65,8 @@ class ScoreWindows : public ::testing::Test {
             SettingsFile stored((folder.Path() / "data" / "Jadewind" / "cnfg.dat").string());
             Write(stored, setting::kSelectTilesStartup, false);
             Write(stored, setting::kDisableStatistics, statisticsDisabled);
-            Write(stored, setting::kShowGameWonDialogBox, false);
+            Write(stored, setting::kShowGameWonDialogBox, true);
+            Write(stored, setting::kWinningAnimations, "(None)");
         }
         auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
         QtHost& host = shell->GetHost();
@@ -139,6 +143,16 @@ class ScoreWindows : public ::testing::Test {
             files[entry.path().string()] = std::string(std::istreambuf_iterator<char>(in), {});
         }
         return files;
+    }
+
+    // Wins the game in play after one pair: what the last pair does.
+    static void WinTheGame(GameShell& shell) {
+        TMahJong_interface& engine = *shell.Engine();
+        ASSERT_TRUE(RemoveAPair(engine));
+        engine.play.won = true;
+        engine.board.tilesLeft = 0;
+        engine.EndGame();
+        QTest::qWait(600);  // the celebration
     }
 
     std::filesystem::path Data() const { return folder.Path() / "data" / "Jadewind"; }
@@ -375,6 +389,92 @@ TEST_F(ScoreWindows, ClearingAllHiScoresOfAllPlayersLeavesEveryTableEmpty) {
     const auto table =
         other.LoadHiScores(shell->Engine()->gameId == 1 ? 2 : 1, {2007, 1, 2, 3, 4, 5, 0}, false);
     EXPECT_EQ(table[0][0], ' ');
+}
+
+// What the game-won window showed.
+struct SeenGameWon {
+    QString caption, won, lost, total, wonPercent, lostPercent;
+    bool pie = false;
+};
+
+SeenGameWon Seen(const TfrmJGameWon& window) {
+    return {window.GroupCaption(), window.WonText(),        window.LostText(),
+            window.TotalText(),    window.WonPercentText(), window.LostPercentText(),
+            window.PieShown()};
+}
+
+TEST_F(ScoreWindows, TheFirstWinShowsOneWonAndRestartDealsTheSameGameAgain) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    const std::string number = engine.gameNumber;
+    const int tiles = engine.board.tileCount;
+    std::vector<SeenGameWon> shown;
+    shell->gameWonAnswerer = [&](TfrmJGameWon& window) {
+        shown.push_back(Seen(window));
+        Shot(window, "game-won");
+        window.Button(QStringLiteral("Restart"))->click();
+    };
+    WinTheGame(*shell);
+    ASSERT_EQ(shown.size(), 1u);
+    const std::string game = engine.catalog.NameOf(engine.gameId);
+    EXPECT_EQ(shown[0].caption, QString::fromStdString("Total [" + game + "]"));
+    EXPECT_EQ(shown[0].won, QStringLiteral("1"));
+    EXPECT_EQ(shown[0].lost, QStringLiteral("0"));
+    EXPECT_EQ(shown[0].total, QStringLiteral("1"));
+    EXPECT_EQ(shown[0].wonPercent, QStringLiteral("(100%)"));
+    EXPECT_EQ(shown[0].lostPercent, QStringLiteral("(0%)"));
+    EXPECT_TRUE(shown[0].pie);
+    // Restarted without a question: the same deal, whole again.
+    EXPECT_TRUE(engine.play.playing);
+    EXPECT_EQ(engine.gameNumber, number);
+    EXPECT_EQ(engine.board.tilesLeft, tiles);
+    EXPECT_EQ(engine.counters.matchesMade, 0);
+    for (const std::string& question : asked)
+        EXPECT_EQ(question.find("Restart"), std::string::npos) << question;
+}
+
+TEST_F(ScoreWindows, GameWonComesBackWhenOpenIsCancelledAndStatsRecomputes) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    const GameId id = shell->Engine()->gameId;
+    int opened = 0;
+    shell->GetHost().openGameAnswerer = [&opened](TfrmJOpenGame&) { ++opened; };  // cancelled
+    std::vector<std::pair<GameId, std::string>> statistics;
+    shell->showStatisticsWindow = [&](GameId game, const std::string& player) {
+        statistics.emplace_back(game, player);
+        // Meanwhile the player's totals change: a lost game is booked.
+        Recorder other(shell->DataFolder());
+        GameResult lost;
+        lost.gameId = game;
+        lost.player = player;
+        lost.scoreType = "01";
+        lost.counted = 1;
+        lost.end = {2007, 1, 2, 3, 4, 5, 0};
+        other.RecordGame(lost, false);
+    };
+    std::vector<SeenGameWon> shown;
+    shell->gameWonAnswerer = [&](TfrmJGameWon& window) {
+        shown.push_back(Seen(window));
+        if (shown.size() == 1) {
+            window.Button(QStringLiteral("Open"))->click();
+            return;
+        }
+        window.Button(QStringLiteral("Stats"))->click();
+        shown.push_back(Seen(window));
+        window.Button(QStringLiteral("Close"))->click();
+    };
+    WinTheGame(*shell);
+    EXPECT_EQ(opened, 1);
+    ASSERT_EQ(shown.size(), 3u);  // shown again after the cancelled dialog
+    EXPECT_EQ(shown[1].won, QStringLiteral("1"));
+    ASSERT_EQ(statistics.size(), 1u);
+    EXPECT_EQ(statistics[0].first, id);
+    EXPECT_EQ(statistics[0].second, shell->Engine()->playerName);
+    EXPECT_EQ(shown[2].lost, QStringLiteral("1"));
+    EXPECT_EQ(shown[2].total, QStringLiteral("2"));
+    EXPECT_EQ(shown[2].wonPercent, QStringLiteral("(50%)"));
+    EXPECT_FALSE(shell->Engine()->play.playing);
 }
 
 }  // namespace

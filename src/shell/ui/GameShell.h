@@ -37,6 +37,7 @@ class TMahJong_interface;
 class TfrmJMain;
 class TfrmJOpenGame;
 class TfrmJHiScore;
+class TfrmJGameWon;
 struct GameNumberRow;
 class WinAnimation;
 class Recorder;
@@ -75,8 +76,15 @@ class GameShell : public QObject {
     // window instead of the player when set (tests): it is shown without a
     // loop of its own and handed over; what the answerer leaves open closes.
     std::function<void(TfrmJHiScore&)> hiScoreAnswerer;
-    // Likewise the clearing windows, each in turn.
+    // Likewise the clearing windows, each in turn, and the game-won window.
     std::function<void(QDialog&)> clearWindowsAnswerer;
+    std::function<void(TfrmJGameWon&)> gameWonAnswerer;
+    // The statistics window of a game and player ("Stats" of the game-won
+    // window); until it is set, the main window's "&Game statistics..."
+    // command runs.
+    std::function<void(GameId, const std::string& player)> showStatisticsWindow;
+    // The game-won window after a win, made on first use and kept.
+    void ShowGameWonWindow();
 
   private:
     bool OpenLibrary();
@@ -174,6 +182,7 @@ class GameShell : public QObject {
     std::unique_ptr<TfrmJOpenGame> openGame;
     bool typedNumberStart = false;  // the game starting was chosen by its number
     std::unique_ptr<Recorder> recorder;
+    std::unique_ptr<TfrmJGameWon> gameWon;  // a child of the window: goes first
     std::optional<BoardPos> hovered;
     QRect windowedGeometry;  // the window's place before full-screen mode
     int lastLayoutWidth = -1;

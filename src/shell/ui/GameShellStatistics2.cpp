@@ -1,17 +1,21 @@
 // The shell's score windows: the hi-score window on "&Hi-Scores..." and as
-// the congratulation after a new hi-score, and the clearing windows.
+// the congratulation after a new hi-score, the clearing windows and the
+// game-won window.
 #include <QApplication>
 
 #include "engine/CustomLayouts.h"
 #include "engine/Jong_class_interface.h"
 #include "layouts/GameChooser.h"
 #include "platform/Settings.h"
+#include "presentation/BoardRenderer.h"
 #include "presentation/ResourceLibrary.h"
 #include "presentation/ui/QtPicture.h"
+#include "records/GameWonView.h"
 #include "records/HiScoreView.h"
 #include "records/Recorder.h"
 #include "records/SettingsFile.h"
 #include "records/ui/J_ClearValues.h"
+#include "records/ui/J_GameWon.h"
 #include "records/ui/J_HiScore.h"
 #include "shell/CommandTable.h"
 #include "shell/ui/GameShell.h"
@@ -71,6 +75,64 @@ void GameShell::ShowClearValues() {
     TfrmJClearValues dialog(host, std::move(context), window.get());
     host.SetBusy(false);
     RunClearWindow(dialog, dialog.Context());
+}
+
+void GameShell::ShowGameWonWindow() {
+    if (!gameWon) {
+        TfrmJMain& w = *window;
+        const std::array<QIcon, 6> icons = {w.Action(CommandId::New)->icon(),
+                                            w.Action(CommandId::Open)->icon(),
+                                            w.Action(CommandId::Restart)->icon(),
+                                            w.Action(CommandId::RandomFromFavorites)->icon(),
+                                            w.Action(CommandId::SelectNumber)->icon(),
+                                            w.Action(CommandId::GameStatistics)->icon()};
+        gameWon = std::make_unique<TfrmJGameWon>(icons, window.get());
+        gameWon->figures = [this] {
+            const GameStats stats = Records().ReadGameStats(engine->gameId, engine->playerName);
+            return GameWonFiguresOf(engine->catalog.NameOf(engine->gameId), stats[0], stats[1]);
+        };
+        gameWon->showStatistics = [this] {
+            if (showStatisticsWindow)
+                showStatisticsWindow(engine->gameId, engine->playerName);
+            else
+                window->Action(CommandId::GameStatistics)->trigger();
+        };
+    }
+    for (;;) {
+        gameWon->Refresh();
+        RunDialog(*gameWon, gameWonAnswerer);
+        switch (gameWon->Choice()) {
+            case GameWonChoice::New:
+                NewGame();
+                return;
+            case GameWonChoice::Restart:
+                engine->Restart(false);
+                AfterMove();
+                return;
+            case GameWonChoice::Random:
+                engine->RandomGame(Read(*settings, setting::kRandomGameType) == 1
+                                       ? RandomGameSource::Favorites
+                                       : RandomGameSource::All);
+                AfterMove();
+                return;
+            case GameWonChoice::Open:
+            case GameWonChoice::Select:
+                if (gameWon->Choice() == GameWonChoice::Open)
+                    OpenGameCommand();
+                else
+                    SelectGameNumber();
+                if (engine->play.playing)
+                    return;
+                continue;  // nothing started: the window comes back
+            case GameWonChoice::Close:
+                break;
+        }
+        break;
+    }
+    if (!engine->play.playing) {
+        renderer->RedrawBoard();
+        window->update();
+    }
 }
 
 }  // namespace jw
