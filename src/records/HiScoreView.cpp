@@ -4,6 +4,7 @@
 
 #include "engine/FixedText.h"
 #include "platform/Text.h"
+#include "records/OverallView.h"
 
 namespace jw {
 
@@ -25,15 +26,7 @@ std::string NumberText(std::string_view entry, int from, int width) {
 }  // namespace
 
 std::string HiScoreTimeText(std::int64_t seconds, char separator) {
-    if (seconds < 0)
-        seconds = 0;
-    const std::int64_t hours = seconds / 3600;
-    std::string text = hours >= 10 ? std::string("*") : std::to_string(hours);
-    text += separator;
-    text += Two(seconds / 60 % 60);
-    text += separator;
-    text += Two(seconds % 60);
-    return text;
+    return ClockText(seconds, separator, 1);
 }
 
 bool IsCalendarDate(std::string_view text) {

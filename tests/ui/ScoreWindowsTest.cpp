@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <fstream>
@@ -25,6 +26,7 @@
 #include "records/ui/J_ClearValues.h"
 #include "records/ui/J_GameWon.h"
 #include "records/ui/J_HiScore.h"
+#include "records/ui/J_StatisOverall.h"
 #include "shell/CommandTable.h"
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
@@ -475,6 +477,74 @@ TEST_F(ScoreWindows, GameWonComesBackWhenOpenIsCancelledAndStatsRecomputes) {
     EXPECT_EQ(shown[2].total, QStringLiteral("2"));
     EXPECT_EQ(shown[2].wonPercent, QStringLiteral("(50%)"));
     EXPECT_FALSE(shell->Engine()->play.playing);
+}
+
+TEST_F(ScoreWindows, OverallStandingsRankPlayersAndOpenTheirDetailsAndExportCode) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    const GameCatalog& catalog = shell->Engine()->catalog;
+    const GameId first = catalog.Ids()[0];
+    const GameId second = catalog.Ids()[1];
+    Recorder other(shell->DataFolder());
+    // Update takes the seconds, then the score.
+    ASSERT_TRUE(other.Overall().Update(first, "Ann", false, 100, 500));
+    ASSERT_TRUE(other.Overall().Update(second, "Ann", false, 3700, 300));
+    ASSERT_TRUE(other.Overall().Update(first, "Bob", false, 200, 400));
+
+    QStringList rows;
+    bool enabledOnPlayer = false;
+    bool enabledOnEmptyRow = true;
+    QString detailsTitle, detailsScore, detailsTime, detailsSecond;
+    QString code;
+    bool codeSelected = false;
+    shell->overallAnswerer = [&](QDialog& dialog) {
+        if (auto* standings = dynamic_cast<TfrmJStatisOverall*>(&dialog)) {
+            for (int r = 0; r < 3; ++r) {
+                QStringList cells;
+                for (int c = 0; c < 4; ++c) {
+                    QTableWidgetItem* item = standings->Grid()->item(r, c);
+                    cells << (item ? item->text() : QString());
+                }
+                rows << cells.join(QLatin1Char('|'));
+            }
+            Shot(*standings, "overall-score");
+            standings->Grid()->selectRow(5);
+            enabledOnEmptyRow = standings->DetailsButton()->isEnabled();
+            standings->Grid()->selectRow(0);
+            enabledOnPlayer =
+                standings->DetailsButton()->isEnabled() && standings->PublishButton()->isEnabled();
+            standings->DetailsButton()->click();
+            standings->PublishButton()->click();
+        } else if (auto* details = dynamic_cast<TfrmJStatisOverallDetails*>(&dialog)) {
+            detailsTitle = details->windowTitle();
+            detailsScore = details->OverallScoreText();
+            detailsTime = details->OverallTimeText();
+            const auto found = details->Grid()->findItems(
+                QString::fromStdString(catalog.NameOf(second)), Qt::MatchExactly);
+            if (!found.isEmpty())
+                detailsSecond = details->Grid()->item(found.front()->row(), 2)->text();
+        } else if (auto* publish = dynamic_cast<TfrmJStatisOverallInternet1*>(&dialog)) {
+            Shot(*publish, "overall-publish");
+            code = publish->Code()->text();
+            codeSelected = publish->Code()->selectedText() == code;
+        }
+    };
+    shell->Window()->Action(CommandId::OverallScore)->trigger();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0], QStringLiteral("1|Ann|800|01:03:20"));
+    EXPECT_EQ(rows[1], QStringLiteral("2|Bob|400|00:03:20"));
+    EXPECT_EQ(rows[2], QStringLiteral("|||"));
+    EXPECT_TRUE(enabledOnPlayer);
+    EXPECT_FALSE(enabledOnEmptyRow);
+    EXPECT_EQ(detailsTitle, QStringLiteral("Overall score details [Ann]"));
+    EXPECT_EQ(detailsScore, QStringLiteral("800"));
+    EXPECT_EQ(detailsTime, QStringLiteral("01:03:20"));
+    EXPECT_EQ(detailsSecond, QStringLiteral("1:01:40"));
+    EXPECT_TRUE(codeSelected);
+    const auto decoded = DecodeOverallExportCode(code.toStdString());
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(decoded->player, "Ann");
+    EXPECT_TRUE(decoded->checksumValid);
 }
 
 }  // namespace

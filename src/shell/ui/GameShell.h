@@ -79,6 +79,8 @@ class GameShell : public QObject {
     // Likewise the clearing windows, each in turn, and the game-won window.
     std::function<void(QDialog&)> clearWindowsAnswerer;
     std::function<void(TfrmJGameWon&)> gameWonAnswerer;
+    // Likewise the overall score windows, each in turn.
+    std::function<void(QDialog&)> overallAnswerer;
     // The statistics window of a game and player ("Stats" of the game-won
     // window); until it is set, the main window's "&Game statistics..."
     // command runs.
@@ -160,6 +162,8 @@ class GameShell : public QObject {
     void ShowHiScores(bool newEntry, int row, GameId id, const std::string& caption);
     // The clear-values window; the caller shows its values again after it.
     void ShowClearValues();
+    // The overall standings, with their details and publish windows.
+    void ShowOverallScore();
 
     std::string executableFolder;
     QtHost host;

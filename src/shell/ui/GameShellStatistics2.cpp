@@ -17,10 +17,16 @@
 #include "records/ui/J_ClearValues.h"
 #include "records/ui/J_GameWon.h"
 #include "records/ui/J_HiScore.h"
+#include "records/ui/J_StatisOverall.h"
 #include "shell/CommandTable.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
 #include "shell/ui/RunDialog.h"
+
+// The product's web site (-DJW_WEB_SITE=...); empty: no links.
+#ifndef JW_WEB_SITE
+#define JW_WEB_SITE ""
+#endif
 
 namespace jw {
 
@@ -34,6 +40,7 @@ void GameShell::WireScoreWindowsCommands() {
         }
         ShowHiScores(false, -1, -1, std::string());
     });
+    w.SetHandler(CommandId::OverallScore, [this] { ShowOverallScore(); });
     Records().onNewHiScore = [this](const GameResult& result, int rank) {
         if (!Read(*settings, setting::kConfirmEnterHiScores))
             return;
@@ -133,6 +140,41 @@ void GameShell::ShowGameWonWindow() {
         renderer->RedrawBoard();
         window->update();
     }
+}
+
+void GameShell::ShowOverallScore() {
+    OverallWindowSetup setup;
+    setup.load = [this] { return Records().Overall().LoadStandings(); };
+    setup.clearValues = [this] { ShowClearValues(); };
+    setup.webSite = JW_WEB_SITE;
+    setup.champions = ReplaceCaptionPlaceholders("[Program_sw] Champions:");
+    TfrmJStatisOverall standings(std::move(setup), window.get());
+    const auto run = [this](QDialog& dialog) { RunDialog(dialog, overallAnswerer); };
+    standings.onDetails = [this, &standings, run](const OverallStanding& s) {
+        const std::optional<OverallDetails> details =
+            Records().Overall().LoadPlayerDetails(s.player);
+        if (!details)
+            return;
+        const std::string player = s.player;
+        TfrmJStatisOverallDetails window(
+            player, *details, ':',
+            [this, player](GameId id) {
+                const bool started =
+                    engine->StartGame(ReadMode::NewGame, id, std::string(), player);
+                AfterMove();
+                return started && engine->play.playing;
+            },
+            &standings);
+        run(window);
+        if (window.result() == QDialog::Accepted)
+            standings.accept();  // a game started: the windows close
+    };
+    standings.onPublish = [this, &standings, run](const OverallStanding& s) {
+        TfrmJStatisOverallInternet1 window(Records().Overall().ExportCode(s.player), JW_WEB_SITE,
+                                           &standings);
+        run(window);
+    };
+    run(standings);
 }
 
 }  // namespace jw
