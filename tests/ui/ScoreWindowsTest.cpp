@@ -547,5 +547,39 @@ TEST_F(ScoreWindows, OverallStandingsRankPlayersAndOpenTheirDetailsAndExportCode
     EXPECT_TRUE(decoded->checksumValid);
 }
 
+TEST_F(ScoreWindows, PlayThisGameStartsTheChosenGameAndClosesTheStandings) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    const GameId chosen = engine.gameId;
+    const std::string number = engine.gameNumber;
+    Recorder other(shell->DataFolder());
+    ASSERT_TRUE(other.Overall().Update(chosen, "Ann", false, 60, 90));
+    bool started = false;
+    bool standingsOpenAfter = true;
+    TfrmJStatisOverall* standings = nullptr;
+    shell->overallAnswerer = [&](QDialog& dialog) {
+        if (auto* window = dynamic_cast<TfrmJStatisOverall*>(&dialog)) {
+            standings = window;
+            window->DetailsButton()->click();
+            standingsOpenAfter = window->isVisible();
+        } else if (auto* details = dynamic_cast<TfrmJStatisOverallDetails*>(&dialog)) {
+            const auto found = details->Grid()->findItems(
+                QString::fromStdString(engine.catalog.NameOf(chosen)), Qt::MatchExactly);
+            ASSERT_FALSE(found.isEmpty());
+            details->Grid()->setCurrentCell(found.front()->row(), 0);
+            started = details->PlaySelected();
+        }
+    };
+    shell->Window()->Action(CommandId::OverallScore)->trigger();
+    ASSERT_NE(standings, nullptr);
+    EXPECT_TRUE(started) << (asked.empty() ? std::string() : asked.back());
+    EXPECT_FALSE(standingsOpenAfter);
+    EXPECT_EQ(engine.gameId, chosen);
+    EXPECT_NE(engine.gameNumber, number);  // a new deal
+    EXPECT_EQ(engine.playerName, "Ann");
+    EXPECT_TRUE(engine.play.playing);
+}
+
 }  // namespace
 }  // namespace jw
