@@ -44,18 +44,19 @@ bool Played(const GameTotals& game) {
 }  // namespace
 
 double PercentWon(std::int64_t won, std::int64_t lost) {
-    if (won + lost <= 0)
-        return 0;
+    if (won < 0 || lost < 0 || won + lost <= 0)
+        return 0;  // no game counted, or a damaged total
     return OneDecimal(static_cast<double>(won) * 100.0 / static_cast<double>(won + lost));
 }
 
 std::string FormatPercent(double percent) {
-    const double rounded = OneDecimal(percent);
+    const long tenths = std::lround(percent * 10.0);
     char text[32];
-    if (rounded == std::floor(rounded))
-        std::snprintf(text, sizeof text, "%.0f", rounded);
-    else
-        std::snprintf(text, sizeof text, "%.1f", rounded);
+    if (tenths % 10 == 0)
+        std::snprintf(text, sizeof text, "%ld", tenths / 10);
+    else  // by hand: the C library's decimal point follows the user's locale
+        std::snprintf(text, sizeof text, "%s%ld.%ld", tenths < 0 ? "-" : "", std::labs(tenths) / 10,
+                      std::labs(tenths) % 10);
     return text;
 }
 

@@ -12,9 +12,16 @@ namespace {
 
 TEST(StatisticsTextsTest, PercentagesCarryOneDecimalAndTheirPatterns) {
     EXPECT_EQ(PercentWon(0, 0), 0);
+    EXPECT_DOUBLE_EQ(PercentWon(1, 0), 100);
     EXPECT_DOUBLE_EQ(PercentWon(1, 2), 33.3);
     EXPECT_DOUBLE_EQ(PercentWon(2, 1), 66.7);
+    EXPECT_DOUBLE_EQ(PercentWon(1, 7), 12.5);
+    EXPECT_DOUBLE_EQ(PercentWon(-3, 1), 0);  // a damaged total
     EXPECT_EQ(FormatPercent(66.7), "66.7");
+    EXPECT_EQ(FormatPercent(33.3), "33.3");
+    EXPECT_EQ(FormatPercent(87.5), "87.5");
+    EXPECT_EQ(FormatPercent(100 - 66.7), "33.3");
+    EXPECT_EQ(FormatPercent(100), "100");
     EXPECT_EQ(FormatPercent(50), "50");
     EXPECT_EQ(FormatPercent(0), "0");
     EXPECT_EQ(FormatPercent(99.96), "100");

@@ -22,6 +22,7 @@
 #include "presentation/ui/J_Choose_Background.h"
 #include "presentation/ui/J_Choose_Tile_Sets.h"
 #include "records/SettingsFile.h"
+#include "records/ui/J_GameWon.h"
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
@@ -133,6 +134,7 @@ class ShellWin : public ::testing::Test {
 
 TEST_F(ShellWin, ClosingDuringTheAnimationEndsItAndThenTheWindow) {
     auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
+    shell->gameWonAnswerer = [](TfrmJGameWon&) {};  // the game-won window follows the win
     std::vector<std::string> sounds;
     QtHost& host = shell->GetHost();
     host.answerer = [](MessageKind, const std::string&, MessageButtons) {
@@ -167,6 +169,7 @@ TEST_F(ShellWin, ClosingDuringTheAnimationEndsItAndThenTheWindow) {
 
 TEST_F(ShellWin, AKeyEndsTheAnimationAndTheBoardKeepsItsStamps) {
     auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
+    shell->gameWonAnswerer = [](TfrmJGameWon&) {};  // the game-won window follows the win
     test::AcceptOfferedGame(shell->GetHost());
     ASSERT_TRUE(shell->Start());
     QTest::qWait(200);

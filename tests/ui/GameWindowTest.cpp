@@ -19,6 +19,7 @@
 #include "presentation/BoardRenderer.h"
 #include "records/RecordFile.h"
 #include "records/SettingsFile.h"
+#include "records/ui/J_HiScore.h"
 #include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
@@ -48,6 +49,9 @@ class GameWindow : public ::testing::Test {
         host.noMoreMatchesAnswerer = [] { return NoMoreMatchesChoice::Close; };
         host.holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
         test::AcceptOfferedGame(host);
+        // A booked game may make a hi-score list: the congratulation has its
+        // own tests.
+        shell->hiScoreAnswerer = [](TfrmJHiScore&) {};
         if (!shell->Start()) {
             return nullptr;
         }

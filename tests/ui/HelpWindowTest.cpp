@@ -21,9 +21,9 @@
 #include "shell/CommandTable.h"
 #include "shell/HelpPages.h"
 #include "shell/ui/GameShell.h"
-#include "ui/ChooseGame.h"
 #include "shell/ui/HelpWindow.h"
 #include "shell/ui/J_Main.h"
+#include "ui/ChooseGame.h"
 
 namespace jw {
 namespace {

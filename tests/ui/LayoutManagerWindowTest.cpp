@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "ChooseGame.h"
+#include "Screenshot.h"
 #include "engine/CustomLayouts.h"
 #include "engine/Jong_class_interface.h"
 #include "engine/LayoutReader.h"
@@ -30,11 +31,7 @@
 namespace jw {
 namespace {
 
-void Shot(QWidget& window, const char* name) {
-    const QString folder = qEnvironmentVariable("JW_SHOTS_DIR");
-    if (!folder.isEmpty())
-        window.grab().save(folder + "/" + name + ".png");
-}
+using test::Shot;
 
 class LayoutManagerWindow : public ::testing::Test {
   protected:

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <filesystem>
 
+#include "Screenshot.h"
 #include "engine/Jong_class_interface.h"
 #include "layouts/ui/J_Open_Game.h"
 #include "layouts/ui/J_Select_Game_Number.h"
@@ -26,14 +27,7 @@
 namespace jw {
 namespace {
 
-// With JW_SHOTS_DIR set (scripts/take-screenshots), the window as it stands
-// is saved there as a picture.
-void Shot(QWidget& window, const char* name) {
-    const QString folder = qEnvironmentVariable("JW_SHOTS_DIR");
-    if (!folder.isEmpty()) {
-        window.grab().save(folder + "/" + name + ".png");
-    }
-}
+using test::Shot;
 
 class OpenGame : public ::testing::Test {
   protected:

@@ -23,16 +23,12 @@
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
 #include "ui/ChooseGame.h"
+#include "ui/Screenshot.h"
 
 namespace jw {
 namespace {
 
-void Shot(QWidget& window, const char* name) {
-    const QString folder = qEnvironmentVariable("JW_SHOTS_DIR");
-    if (!folder.isEmpty()) {
-        window.grab().save(folder + "/" + name + ".png");
-    }
-}
+using test::Shot;
 
 QStringList Rows(const QListWidget& list) {
     QStringList rows;

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "ChooseGame.h"
+#include "Screenshot.h"
 #include "engine/GameCatalog.h"
 #include "engine/Jong_class_interface.h"
 #include "platform/Settings.h"
@@ -28,13 +29,7 @@
 namespace jw {
 namespace {
 
-void Shot(QWidget& window, const char* name) {
-    const QString folder = qEnvironmentVariable("JW_SHOTS_DIR");
-    if (!folder.isEmpty()) {
-        QTest::qWait(30);  // the charts lay themselves out
-        window.grab().save(folder + "/" + name + ".png");
-    }
-}
+using test::Shot;
 
 GameResult Game(GameId id, const std::string& name, bool won, std::int64_t score, int month) {
     GameResult r;

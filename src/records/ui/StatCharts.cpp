@@ -78,14 +78,20 @@ void WonLostPie::Show(const WonLostView& view) {
     series->setPieSize(0.85);
     // The won part drawn from the top, the lost part the rest of the round;
     // the darker side shades outline the slices.
-    QPieSlice* won = series->append(QStringLiteral("Won"), view.pieValue);
-    QPieSlice* lost = series->append(QStringLiteral("Lost"), 100 - view.pieValue);
-    won->setBrush(kWon);
-    won->setPen(QPen(kWonShade, 1.5));
-    lost->setBrush(kLost);
-    lost->setPen(QPen(kLostShade, 1.5));
-    won->setExploded(view.pieValue > 0 && view.pieValue < 100);
-    won->setExplodeDistanceFactor(0.04);
+    // A share of 0 gets no slice, so that a full round shows no seam.
+    if (view.pieValue > 0) {
+        QPieSlice* won = series->append(QStringLiteral("Won"), view.pieValue);
+        won->setBrush(kWon);
+        // A whole round has no edges to draw: its radius would show as a seam.
+        won->setPen(view.pieValue < 100 ? QPen(kWonShade, 1.5) : QPen(kWon));
+        won->setExploded(view.pieValue < 100);
+        won->setExplodeDistanceFactor(0.04);
+    }
+    if (view.pieValue < 100) {
+        QPieSlice* lost = series->append(QStringLiteral("Lost"), 100 - view.pieValue);
+        lost->setBrush(kLost);
+        lost->setPen(view.pieValue > 0 ? QPen(kLostShade, 1.5) : QPen(kLost));
+    }
     c->addSeries(series);
     setCurrentIndex(0);
 }

@@ -34,6 +34,7 @@
 #include "presentation/ui/SoundPlayer.h"
 #include "records/Advice.h"
 #include "records/Recorder.h"
+#include "records/ui/J_GameWon.h"
 #include "shell/AboutText.h"
 #include "shell/CommandTable.h"
 #include "shell/FavoritesMenu.h"
@@ -187,6 +188,7 @@ class ShellHooks : public EngineHooks {
         shell.AfterMove();
     }
     void OpenGameDialog() override { shell.OpenGameCommand(); }
+    void ShowGameWon() override { shell.ShowGameWonWindow(); }
     void RecordStartedGame(GameId id, const std::string& gameNumber) override {
         shell.NoteStartedGame(id, gameNumber);
     }
@@ -413,6 +415,7 @@ void GameShell::WireCommands() {
     WireFavoritesCommands();
     WireCustomizeCommands();
     WireInfoCommands();
+    WireScoreWindowsCommands();
     WireHelpCommands();
     WireChooseCommands();
     WireStatisticsCommands();

@@ -23,6 +23,7 @@
 class QMouseEvent;
 class QTimer;
 class QKeyEvent;
+class QDialog;
 
 namespace jw {
 
@@ -38,6 +39,8 @@ class ResourceLibrary;
 class TMahJong_interface;
 class TfrmJMain;
 class TfrmJOpenGame;
+class TfrmJHiScore;
+class TfrmJGameWon;
 struct GameNumberRow;
 class WinAnimation;
 class Recorder;
@@ -109,6 +112,18 @@ class GameShell : public QObject {
     // Plays the player in the add-favourite dialog (GameShellFavorites.cpp).
     std::function<void(TfrmJFavoriteAdd&)> favoriteAddAnswerer;
     std::function<void(TfrmJFavorite&)> favoriteOrganiserAnswerer;
+
+    // The score windows (GameShellStatistics2.cpp). Answer the hi-score
+    // window instead of the player when set (tests): it is shown without a
+    // loop of its own and handed over; what the answerer leaves open closes.
+    std::function<void(TfrmJHiScore&)> hiScoreAnswerer;
+    // Likewise the clearing windows, each in turn, and the game-won window.
+    std::function<void(QDialog&)> clearWindowsAnswerer;
+    std::function<void(TfrmJGameWon&)> gameWonAnswerer;
+    // Likewise the overall score windows, each in turn.
+    std::function<void(QDialog&)> overallAnswerer;
+    // The game-won window after a win, made on first use and kept.
+    void ShowGameWonWindow();
 
   private:
     bool OpenLibrary();
@@ -230,6 +245,17 @@ class GameShell : public QObject {
     // The game-number dialog's lists from the log (GameShellRecords.cpp).
     void WireRecords();
 
+    // The hi-score, clearing, game-won and overall score windows
+    // (GameShellStatistics2.cpp).
+    void WireScoreWindowsCommands();
+    // The hi-score window of game `id` (-1: the current game); with
+    // `newEntry` the congratulation with `row` selected and `caption`.
+    void ShowHiScores(bool newEntry, int row, GameId id, const std::string& caption);
+    // The clear-values window; the caller shows its values again after it.
+    void ShowClearValues();
+    // The overall standings, with their details and publish windows.
+    void ShowOverallScore();
+
     std::string executableFolder;
     QtHost host;
     std::unique_ptr<TApplication_Config> config;
@@ -260,6 +286,7 @@ class GameShell : public QObject {
     std::unique_ptr<TfrmJOpenGame> openGame;
     bool typedNumberStart = false;  // the game starting was chosen by its number
     std::unique_ptr<Recorder> recorder;
+    std::unique_ptr<TfrmJGameWon> gameWon;  // a child of the window: goes first
     std::optional<BoardPos> hovered;
     QRect windowedGeometry;  // the window's place before full-screen mode
     int lastLayoutWidth = -1;

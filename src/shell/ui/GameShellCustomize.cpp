@@ -2,6 +2,7 @@
 // applying what OK wrote to the running program.
 #include <QApplication>
 #include <QEventLoop>
+#include <QPushButton>
 
 #include "engine/Jong_class_interface.h"
 #include "layouts/CustomizeOptions.h"
@@ -37,6 +38,9 @@ void GameShell::OpenCustomize(int page) {
         advanced.changeDataFolder = [this](const std::string& folder) {
             ChangeDataFolderAndEnd(folder);
         };
+        advanced.ClearValuesButton()->setEnabled(true);
+        QObject::connect(advanced.ClearValuesButton(), &QPushButton::clicked, &advanced,
+                         [this] { ShowClearValues(); });
         if (advanced.exec() != QDialog::Accepted) {
             return false;
         }

@@ -71,6 +71,8 @@ bool GameShell::ShowStatistics(GameId id, const std::string& player) {
     setup.showLog = [this](const std::string& game, const std::string& name) {
         return ShowLogStatistics(game, name);
     };
+    setup.showHiScores = [this](GameId game) { ShowHiScores(false, -1, game, ""); };
+    setup.clearValues = [this] { ShowClearValues(); };
     setup.playGame = [this](GameId game, const std::string& name) {
         const bool started = engine->StartGame(ReadMode::NewGame, game, std::string(), name);
         AfterMove();
