@@ -48,6 +48,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bin/jw_bench
+	@if [ -x $(BUILD_DIR)/bin/jw_ui_bench ]; then $(BUILD_DIR)/bin/jw_ui_bench; fi
 
 shots: build
 	./scripts/take-screenshots $(BUILD_DIR)

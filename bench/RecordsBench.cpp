@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "RecordsFolder.h"
 #include "platform/SaveFile.h"
 #include "records/LogQueries.h"
 #include "records/OverallScore.h"
@@ -17,54 +18,6 @@ namespace jw::bench {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Joins texts (GCC 12 warns wrongly on literal + string under -O2).
-std::string Join(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (std::string_view part : parts)
-        text.append(part);
-    return text;
-}
-
-GameResult Result(int game, int player) {
-    GameResult r;
-    r.won = (game + player) % 3 == 0;
-    r.gameId = game;
-    r.gameName = Join({"Game ", std::to_string(game)});
-    r.player = Join({"Player ", std::to_string(player)});
-    r.gameNumber = std::to_string(1000 + game * 7 + player);
-    r.end = {2007, 1 + game % 12, 1 + player, 12, 0, 0, 0};
-    r.score = 100 * game - player;
-    return r;
-}
-
-// A data folder with a log of `records` lines and totals of 106 games x 20
-// players; removed with the object.
-struct FullFolder {
-    explicit FullFolder(int records) {
-        std::string pattern = (fs::temp_directory_path() / "jw-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path = pattern;
-        std::string log;
-        for (int i = 0; i < records; ++i)
-            log += Join({FormatLogLine(Result(i % 106, i % 20)), "\r\n"});
-        WriteFileAtomically(Join({path, "/Stat_log.dat"}), log);
-        std::vector<std::string> stat = {"[Version]", "Version=0300"};
-        for (int game = 0; game < 106; ++game) {
-            stat.emplace_back();
-            stat.push_back(Join({"[", GameSection(game), "]"}));
-            for (int player = 0; player < 20; ++player)
-                stat.push_back(Join({"Player ", std::to_string(player), "=",
-                                     FormatStatRecord(StatRecord{3, 2, 2, 1, 0, 1, 500, 0})}));
-        }
-        WriteLinesAtomically(Join({path, "/Stat.dat"}), stat);
-    }
-    ~FullFolder() {
-        std::error_code error;
-        fs::remove_all(path, error);
-    }
-    std::string path;
-};
 
 void BM_RecordGameFullFolder(benchmark::State& state) {
     FullFolder folder(30000);

@@ -10,13 +10,13 @@
 #include <memory>
 #include <random>
 
+#include "BenchSupport.h"
 #include "engine/Jong_class_interface.h"
 #include "platform/Host.h"
 #include "presentation/Blit.h"
 #include "presentation/BoardRenderer.h"
 #include "presentation/ResourceLibrary.h"
 #include "presentation/TestPictures.h"
-#include "BenchSupport.h"
 
 namespace jw {
 namespace {

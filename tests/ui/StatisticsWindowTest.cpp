@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <filesystem>
@@ -157,16 +158,22 @@ TEST_F(StatisticsWindow, PlayingFromTheListAndTheLog) {
         EXPECT_EQ(w.GameBox()->currentText(), "[All games]");
         EXPECT_FALSE(w.BrowseBox()->isVisible());  // a short log is read whole
         // The booked games and the one the statistics window's start ended.
-        ASSERT_EQ(w.Grid()->rowCount(), 14);
+        ASSERT_EQ(w.Rows(), 14);
         EXPECT_EQ(w.Count()->text(), "14");
-        EXPECT_EQ(w.Grid()->item(1, 3)->text(), "Bridges");  // newest first
-        EXPECT_EQ(w.Grid()->item(2, 16)->text(), "1000111");
+        EXPECT_EQ(w.Cell(1, 3), "Bridges");  // newest first
+        EXPECT_EQ(w.Cell(2, 16), "1000111");
         w.GameBox()->setCurrentIndex(w.GameBox()->findText("Standard"));
-        EXPECT_EQ(w.Grid()->rowCount(), 13);
+        EXPECT_EQ(w.Rows(), 13);
         Shot(w, "statistics-log");
         w.Grid()->selectRow(1);  // the newest of the booked ones
         w.PlayButton()->click();
         EXPECT_TRUE(w.StartedGame());
+        // A clicked heading sorts by its column, numbers as numbers.
+        w.Grid()->sortByColumn(5, Qt::AscendingOrder);
+        EXPECT_EQ(w.Cell(0, 5), "0");
+        EXPECT_EQ(w.Cell(1, 5), "100");
+        w.Grid()->sortByColumn(5, Qt::DescendingOrder);
+        EXPECT_EQ(w.Cell(0, 5), "111");
     };
     shell->Window()->Action(CommandId::LogStatistics)->trigger();
     EXPECT_EQ(shell->Engine()->gameName, "Standard");

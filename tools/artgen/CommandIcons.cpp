@@ -340,9 +340,8 @@ void DrawImport(QPainter& painter, bool) {
 }
 
 void DrawExport(QPainter& painter, bool) {
-    FolderBack(painter);
-    FolderFront(painter);
-    Solid(painter, Arrow({13, 16}, {13, 1.5}, 3.2, 6.5, 9.5), QColor(kIconJade));
+    SmallTile(painter, QRectF(2.5, 3, 11, 15), 2);
+    Solid(painter, Arrow({9, 15}, {22, 15}, 3.2, 6.5, 9.5), QColor(kIconJade));
 }
 
 }  // namespace

@@ -10,9 +10,11 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace jw {
+
+class LogTableModel;
 
 struct StatisLogSetup {
     std::string logPath;
@@ -36,7 +38,10 @@ class TfrmJStatisLog : public QDialog {
     QComboBox* GameBox() const { return gameBox; }
     QComboBox* PlayerBox() const { return playerBox; }
     QComboBox* BrowseBox() const { return browseBox; }
-    QTableWidget* Grid() const { return grid; }
+    QTableView* Grid() const { return grid; }
+    // The text of a cell as shown, in the grid's current order.
+    QString Cell(int row, int column) const;
+    int Rows() const;
     QLabel* Count() const { return count; }
     QPushButton* PlayButton() const { return playButton; }
 
@@ -46,10 +51,13 @@ class TfrmJStatisLog : public QDialog {
 
     StatisLogSetup setup;
     bool started = false;
+    bool sized = false;
+    bool longLog = false;  // more records than the fast reading keeps
     QComboBox* gameBox = nullptr;
     QComboBox* playerBox = nullptr;
     QComboBox* browseBox = nullptr;
-    QTableWidget* grid = nullptr;
+    LogTableModel* model = nullptr;
+    QTableView* grid = nullptr;
     QLabel* count = nullptr;
     QPushButton* playButton = nullptr;
 };
