@@ -144,6 +144,17 @@ TEST_F(LayoutEditorTest, SavingChecksTheLayoutAndNamesIt) {
     EXPECT_TRUE(again.MayLeave(nullptr));
 }
 
+TEST_F(LayoutEditorTest, The433rdTileIsRefused) {
+    // 432 tiles: 24 x 18 on the first level.
+    for (int row = 0; row < 18; ++row)
+        for (int column = 0; column < 24; ++column)
+            engine.board.PlaceTile(1, 2 + 2 * column, 2 + 2 * row, 1 + row * 24 + column);
+    ASSERT_EQ(editor.Tiles(), kMaxLayoutTiles);
+    EXPECT_FALSE(editor.Add(grid, Over(1, 60, 10)));
+    EXPECT_EQ(host.MessageTexts().back(), "Cannot add another Tile. Max number of Tiles exist.");
+    EXPECT_EQ(editor.Tiles(), kMaxLayoutTiles);
+}
+
 TEST_F(LayoutEditorTest, AFaceDownLayoutNeedsWholePairsOnEveryLevel) {
     editor.SetOptions(true, 1);
     EXPECT_EQ(editor.Counts().unit, 2);
