@@ -4,6 +4,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -164,6 +166,15 @@ TEST_F(LayoutManagerWindow, EditingALayoutTileByTileThenPlayingIt) {
     EXPECT_EQ(info.Value(2), "4");
     QTest::mouseMove(&board, middle + QPoint(0, step));
     Shot(window, "layout-editor");
+    // The picture with the information window where it stands over the
+    // main window (a tool window of its own, which a grab leaves out).
+    if (const QString shots = qEnvironmentVariable("JW_SHOTS_DIR"); !shots.isEmpty()) {
+        QPixmap picture = window.grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(info.geometry().topLeft() - window.geometry().topLeft(), info.grab());
+        painter.end();
+        picture.save(shots + "/layout-editor-with-information.png");
+    }
 
     shell->GetHost().layoutNameAnswerer = [](TfrmJLayoutSave& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Save Layout");

@@ -70,7 +70,13 @@ TfrmJInfoLayoutEditor::TfrmJInfoLayoutEditor(QWidget* parent)
     setObjectName(QStringLiteral("frmJInfoLayoutEditor"));
     setWindowTitle(QStringLiteral(" Layout information"));
     setFixedSize(150, 190);
+    // The fixed size holds the captions in a smaller type with narrow margins.
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    setFont(small);
     auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(4);
     const char* labels[] = {"Levels:",   "Total tiles:", "Tiles placed:", "Tiles available:",
                             "Must add:", "Or remove:",   "Type:"};
     for (int line = 0; line < 7; ++line) {
