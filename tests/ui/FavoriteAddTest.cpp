@@ -18,40 +18,23 @@
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
 #include "ui/ChooseGame.h"
+#include "ui/StartedShell.h"
 
 namespace jw {
 namespace {
 
-class FavoriteAdd : public ::testing::Test {
+class FavoriteAdd : public test::StartedShell {
   protected:
-    FavoriteAdd()
-        : home("HOME", folder.Path().string()),
-          dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {
-        std::filesystem::create_directories(folder.Path() / "data" / "Jadewind");
-        SettingsFile stored = Stored();
-        Write(stored, setting::kSelectTilesStartup, false);
+    FavoriteAdd() {
+        answerFor = [this](MessageButtons) { return answer; };
     }
 
-    SettingsFile Stored() const {
-        return SettingsFile((folder.Path() / "data" / "Jadewind" / "cnfg.dat").string());
-    }
-
-    test::TempFolder folder;
-    test::ScopedEnv home;
-    test::ScopedEnv dataHome;
-    std::vector<std::string> asked;
     MessageAnswer answer = MessageAnswer::Ok;
 };
 
 TEST_F(FavoriteAdd, PlaceholderFolderIsReplacedAndDuplicatesAreAskedAbout) {
-    auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
-    shell->GetHost().answerer = [this](MessageKind, const std::string& text, MessageButtons) {
-        asked.push_back(text);
-        return answer;
-    };
-    test::AcceptOfferedGame(shell->GetHost());
-    ASSERT_TRUE(shell->Start());
-    QTest::qWait(50);
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
     const TMahJong_interface& engine = *shell->Engine();
     const std::string game = engine.catalog.NameOf(engine.gameId);
     ASSERT_FALSE(game.empty());
@@ -80,7 +63,7 @@ TEST_F(FavoriteAdd, PlaceholderFolderIsReplacedAndDuplicatesAreAskedAbout) {
         dialog.OkButton()->click();
     };
     shell->Window()->Action(CommandId::AddFavorites)->trigger();
-    EXPECT_EQ(asked, std::vector<std::string>{"Please enter at least 1 character."});
+    EXPECT_EQ(shownMessages, std::vector<std::string>{"Please enter at least 1 character."});
     auto stored = LoadFavoritesTree(Stored(), engine.catalog);
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].text, "Mine");
@@ -89,7 +72,7 @@ TEST_F(FavoriteAdd, PlaceholderFolderIsReplacedAndDuplicatesAreAskedAbout) {
     EXPECT_EQ(stored[0].children[0].code, engine.gameId);
 
     // Into the same folder again: asked, and No adds nothing.
-    asked.clear();
+    shownMessages.clear();
     answer = MessageAnswer::No;
     shell->favoriteAddAnswerer = [&](TfrmJFavoriteAdd& dialog) {
         QTreeWidget* tree = dialog.TreeView();
@@ -98,16 +81,16 @@ TEST_F(FavoriteAdd, PlaceholderFolderIsReplacedAndDuplicatesAreAskedAbout) {
         dialog.OkButton()->click();
     };
     shell->Window()->Action(CommandId::AddFavorites)->trigger();
-    EXPECT_EQ(asked,
+    EXPECT_EQ(shownMessages,
               std::vector<std::string>{game + " game is already in the Favorites list. Do you "
                                               "want to add it again?"});
     EXPECT_EQ(LoadFavoritesTree(Stored(), engine.catalog)[0].children.size(), 1u);
 
     // Nothing selected: the top level, where the game is not yet.
-    asked.clear();
+    shownMessages.clear();
     shell->favoriteAddAnswerer = [&](TfrmJFavoriteAdd& dialog) { dialog.OkButton()->click(); };
     shell->Window()->Action(CommandId::AddFavorites)->trigger();
-    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(shownMessages.empty());
     stored = LoadFavoritesTree(Stored(), engine.catalog);
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[1].text, game);

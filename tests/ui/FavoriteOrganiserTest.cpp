@@ -21,6 +21,7 @@
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
 #include "ui/ChooseGame.h"
+#include "ui/StartedShell.h"
 
 namespace jw {
 namespace {
@@ -30,35 +31,16 @@ QListWidgetItem* Find(QListWidget& list, const QString& text) {
     return found.isEmpty() ? nullptr : found.front();
 }
 
-class FavoriteOrganiser : public ::testing::Test {
+class FavoriteOrganiser : public test::StartedShell {
   protected:
-    FavoriteOrganiser()
-        : home("HOME", folder.Path().string()),
-          dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {
-        std::filesystem::create_directories(folder.Path() / "data" / "Jadewind");
-        SettingsFile stored = Stored();
-        Write(stored, setting::kSelectTilesStartup, false);
+    FavoriteOrganiser() {
+        answerFor = [](MessageButtons) { return MessageAnswer::Ok; };
     }
-
-    SettingsFile Stored() const {
-        return SettingsFile((folder.Path() / "data" / "Jadewind" / "cnfg.dat").string());
-    }
-
-    test::TempFolder folder;
-    test::ScopedEnv home;
-    test::ScopedEnv dataHome;
 };
 
 TEST_F(FavoriteOrganiser, EditsTheTreeAndStoresItOnOk) {
-    auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
-    std::vector<std::string> asked;
-    shell->GetHost().answerer = [&](MessageKind, const std::string& text, MessageButtons) {
-        asked.push_back(text);
-        return MessageAnswer::Ok;
-    };
-    test::AcceptOfferedGame(shell->GetHost());
-    ASSERT_TRUE(shell->Start());
-    QTest::qWait(50);
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
     const GameCatalog& catalog = shell->Engine()->catalog;
     const std::string a = catalog.NameOf(0);
     const std::string b = catalog.NameOf(1);
@@ -145,7 +127,7 @@ TEST_F(FavoriteOrganiser, EditsTheTreeAndStoresItOnOk) {
     EXPECT_EQ(stored[1].text, "Second");
     EXPECT_TRUE(stored[1].children.empty());
     EXPECT_EQ(stored[2].code, 0);
-    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(shownMessages.empty());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "ChooseGame.h"
 #include "Screenshot.h"
+#include "StartedShell.h"
 #include "engine/CustomLayouts.h"
 #include "engine/Jong_class_interface.h"
 #include "engine/LayoutReader.h"
@@ -35,11 +36,12 @@ namespace {
 
 using test::Shot;
 
-class LayoutManagerWindow : public ::testing::Test {
+class LayoutManagerWindow : public test::StartedShell {
   protected:
-    LayoutManagerWindow()
-        : home("HOME", folder.Path().string()),
-          dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {
+    LayoutManagerWindow() {
+        answerFor = [](MessageButtons buttons) {
+            return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+        };
         std::filesystem::create_directories(data);
         // Two layouts of the player's own, made from built-in ones.
         const auto library = ResourceLibrary::Open(std::string(JW_BIN_DIR) + "/MahJong.rgf");
@@ -52,32 +54,10 @@ class LayoutManagerWindow : public ::testing::Test {
             EXPECT_TRUE(WriteFileAtomically(layouts.LayoutFileName(id), text.value_or("")));
         }
     }
-
-    std::unique_ptr<GameShell> Start() {
-        SettingsFile stored((data / "cnfg.dat").string());
-        Write(stored, setting::kSelectTilesStartup, false);
-        auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
-        test::AcceptOfferedGame(shell->GetHost());
-        shell->GetHost().answerer = [this](MessageKind, const std::string& text,
-                                           MessageButtons buttons) {
-            asked.push_back(text);
-            return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-        };
-        if (!shell->Start())
-            return nullptr;
-        QTest::qWait(50);
-        return shell;
-    }
-
-    test::TempFolder folder;
-    test::ScopedEnv home;
-    test::ScopedEnv dataHome;
-    std::filesystem::path data = folder.Path() / "data" / "Jadewind";
-    std::vector<std::string> asked;
 };
 
 TEST_F(LayoutManagerWindow, ListPreviewDuplicateDeleteAndPlay) {
-    auto shell = Start();
+    auto shell = StartShell();
     ASSERT_NE(shell, nullptr);
     shell->GetHost().layoutNameAnswerer = [](TfrmJLayoutSave& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Duplicate Layout");
@@ -104,7 +84,8 @@ TEST_F(LayoutManagerWindow, ListPreviewDuplicateDeleteAndPlay) {
         EXPECT_EQ(w.TilesLabel()->text(), "144");
 
         w.Button("tbDelete_Large")->click();  // answered Yes
-        EXPECT_EQ(asked.back(), "Are you sure you want to delete the Layout: Copy of turtle?");
+        EXPECT_EQ(shownMessages.back(),
+                  "Are you sure you want to delete the Layout: Copy of turtle?");
         EXPECT_EQ(w.List()->topLevelItemCount(), 2);
 
         EXPECT_TRUE(w.Select("Small one"));
@@ -131,7 +112,7 @@ TEST_F(LayoutManagerWindow, ListPreviewDuplicateDeleteAndPlay) {
 }
 
 TEST_F(LayoutManagerWindow, EditingALayoutTileByTileThenPlayingIt) {
-    auto shell = Start();
+    auto shell = StartShell();
     ASSERT_NE(shell, nullptr);
     TfrmJMain& window = *shell->Window();
     window.Action(CommandId::EditCurrentLayout)->trigger();
@@ -224,7 +205,7 @@ TEST_F(LayoutManagerWindow, AnImportedLayoutIsPlayed) {
     CustomLayouts layouts(data.string() + "/");
     const GameId id = layouts.RegisterLayout("Pyramid");
     ASSERT_TRUE(WriteFileAtomically(layouts.LayoutFileName(id), pyramid.fileText));
-    auto shell = Start();
+    auto shell = StartShell();
     ASSERT_NE(shell, nullptr);
     shell->GetHost().layoutManagerAnswerer = [&](TfrmJLayoutManager& w) {
         ASSERT_TRUE(w.Select("Pyramid"));

@@ -6,7 +6,10 @@
 
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/Settings.h"
 #include "platform/TempFolder.h"
@@ -25,13 +28,14 @@ class StartedShell : public ::testing::Test {
           dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {}
 
     std::unique_ptr<GameShell> StartShell() {
-        std::filesystem::create_directories(folder.Path() / "data" / "Jadewind");
-        SettingsFile stored((folder.Path() / "data" / "Jadewind" / "cnfg.dat").string());
+        std::filesystem::create_directories(data);
+        SettingsFile stored((data / "cnfg.dat").string());
         Write(stored, setting::kSelectTilesStartup, false);
         auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
         QtHost& host = shell->GetHost();
-        host.answerer = [](MessageKind, const std::string&, MessageButtons) {
-            return MessageAnswer::Yes;
+        host.answerer = [this](MessageKind, const std::string& text, MessageButtons buttons) {
+            shownMessages.push_back(text);
+            return answerFor(buttons);
         };
         host.holdAndExitAnswerer = [] { return HoldAndExitChoice::HoldAndExit; };
         AcceptOfferedGame(host);
@@ -42,6 +46,9 @@ class StartedShell : public ::testing::Test {
         return shell;
     }
 
+    // The settings file of the data folder.
+    SettingsFile Stored() const { return SettingsFile((data / "cnfg.dat").string()); }
+
     std::string SettingsText(const GameShell& shell) const {
         return ReadFileBytes(shell.DataFolder() + "cnfg.dat", 1 << 20).value_or("<unreadable>");
     }
@@ -49,6 +56,13 @@ class StartedShell : public ::testing::Test {
     TempFolder folder;
     ScopedEnv home;
     ScopedEnv dataHome;
+    // The data folder the game starts with.
+    std::filesystem::path data = folder.Path() / "data" / "Jadewind";
+    // How the player answers each message, and every message shown.
+    std::function<MessageAnswer(MessageButtons)> answerFor = [](MessageButtons) {
+        return MessageAnswer::Yes;
+    };
+    std::vector<std::string> shownMessages;
 };
 
 }  // namespace jw::test

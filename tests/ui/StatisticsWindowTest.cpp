@@ -14,6 +14,7 @@
 
 #include "ChooseGame.h"
 #include "Screenshot.h"
+#include "StartedShell.h"
 #include "engine/GameCatalog.h"
 #include "engine/Jong_class_interface.h"
 #include "platform/Settings.h"
@@ -46,41 +47,21 @@ GameResult Game(GameId id, const std::string& name, bool won, std::int64_t score
     return r;
 }
 
-class StatisticsWindow : public ::testing::Test {
+class StatisticsWindow : public test::StartedShell {
   protected:
-    StatisticsWindow()
-        : home("HOME", folder.Path().string()),
-          dataHome("XDG_DATA_HOME", (folder.Path() / "data").string()) {
+    StatisticsWindow() {
+        answerFor = [](MessageButtons) { return MessageAnswer::Ok; };
         std::filesystem::create_directories(data);
-        // Twelve games of "Standard" over four months, and one of "Twins".
+        // Twelve games of "Standard" over four months, and one of "Bridges".
         Recorder recorder(data.string());
         for (int k = 0; k < 12; ++k)
             recorder.RecordGame(Game(0, "Standard", k % 3 != 2, 100 + k, 1 + k / 3), false);
         recorder.RecordGame(Game(GameCatalog().IdOf("Bridges"), "Bridges", false, 20, 5), false);
     }
-
-    std::unique_ptr<GameShell> Start() {
-        SettingsFile stored((data / "cnfg.dat").string());
-        Write(stored, setting::kSelectTilesStartup, false);
-        auto shell = std::make_unique<GameShell>(std::string(JW_BIN_DIR) + "/");
-        test::AcceptOfferedGame(shell->GetHost());
-        shell->GetHost().answerer = [](MessageKind, const std::string&, MessageButtons) {
-            return MessageAnswer::Ok;
-        };
-        if (!shell->Start())
-            return nullptr;
-        QTest::qWait(50);
-        return shell;
-    }
-
-    test::TempFolder folder;
-    test::ScopedEnv home;
-    test::ScopedEnv dataHome;
-    std::filesystem::path data = folder.Path() / "data" / "Jadewind";
 };
 
 TEST_F(StatisticsWindow, PagesShowTheBookedGames) {
-    auto shell = Start();
+    auto shell = StartShell();
     ASSERT_NE(shell, nullptr);
     bool opened = false;
     shell->GetHost().statisticsAnswerer = [&](TfrmJStatistics& w) {
@@ -139,7 +120,7 @@ TEST_F(StatisticsWindow, PagesShowTheBookedGames) {
 }
 
 TEST_F(StatisticsWindow, PlayingFromTheListAndTheLog) {
-    auto shell = Start();
+    auto shell = StartShell();
     ASSERT_NE(shell, nullptr);
     const std::string firstNumber = shell->Engine()->gameNumber;
     shell->GetHost().statisticsAnswerer = [&](TfrmJStatistics& w) {
