@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/Board.h"
+#include "engine/CellCode.h"
 #include "engine/FixedText.h"
 #include "engine/LayoutFile.h"
 #include "engine/LayoutRules.h"
@@ -13,7 +14,6 @@ namespace jw {
 
 namespace {
 
-constexpr int kMaxLayoutTiles = 432;
 // Cells a layout may span: the board's columns and rows less the border.
 constexpr int kMaxCells = kBoardColumns - 2;
 
@@ -126,8 +126,8 @@ ForeignLayoutResult ConvertForeignLayout(std::string_view text) {
                     return Refuse("The tile at " + Where(level + 1, row + 1, column + 1) +
                                   " lies on nothing: a tile above the first level must rest on "
                                   "tiles below.");
-                if (++tiles > kMaxLayoutTiles)
-                    return Refuse("The layout has more than " + std::to_string(kMaxLayoutTiles) +
+                if (++tiles > kMaxTiles)
+                    return Refuse("The layout has more than " + std::to_string(kMaxTiles) +
                                   " tiles.");
                 board.PlaceTile(level + 1, column + 1, row + 1, tiles);
                 levels = level + 1;

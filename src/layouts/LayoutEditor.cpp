@@ -122,7 +122,7 @@ EditorCounts LayoutEditor::Counts() const {
 std::optional<BoardPos> LayoutEditor::Add(const BoardGrid& grid, PixelRect ghost) {
     for (int level = kTileLevels; level >= 1; --level) {
         for (const BoardPos& pos : CandidatePositions(grid, level, ghost)) {
-            if (Tiles() >= kMaxLayoutTiles) {
+            if (Tiles() >= kMaxTiles) {
                 engine.host.ShowMessage(MessageKind::Information,
                                         "Cannot add another Tile. Max number of Tiles exist.",
                                         MessageButtons::Ok);

@@ -18,8 +18,6 @@ class BoardGrid;
 class TMahJong_Base;
 struct LayoutRules;
 
-inline constexpr int kMaxLayoutTiles = 432;
-
 // The tiles a layout still needs: `unit` is the group its tile count must
 // be a multiple of; `mustAdd` tiles complete it, or `orRemove` fewer do.
 struct EditorCounts {

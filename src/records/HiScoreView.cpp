@@ -4,7 +4,8 @@
 
 #include "engine/FixedText.h"
 #include "platform/Text.h"
-#include "records/OverallView.h"
+#include "records/StatRecords.h"
+#include "records/StatisticsViews.h"
 
 namespace jw {
 
@@ -26,21 +27,7 @@ std::string NumberText(std::string_view entry, int from, int width) {
 }  // namespace
 
 std::string HiScoreTimeText(std::int64_t seconds, char separator) {
-    return ClockText(seconds, separator, 1);
-}
-
-bool IsCalendarDate(std::string_view text) {
-    if (text.size() != 8 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    const int year = std::stoi(std::string(text.substr(0, 4)));
-    const int month = std::stoi(std::string(text.substr(4, 2)));
-    const int day = std::stoi(std::string(text.substr(6, 2)));
-    if (year < 1 || month < 1 || month > 12 || day < 1)
-        return false;
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+    return DurationText(seconds, 1, separator);
 }
 
 std::string HiScoreGameType(int catalogType, std::string_view scoreType) {

@@ -34,9 +34,6 @@ struct HiScoreRow {
 // `separator`; ten hours or more show "*" for the hours.
 std::string HiScoreTimeText(std::int64_t seconds, char separator);
 
-// Whether "yyyymmdd" names a day of the calendar.
-bool IsCalendarDate(std::string_view yyyymmdd);
-
 // "MahJong" or "Matching" for a MahJong game of score type "01" or "02",
 // "Memory-Up" for a Memory-Up game, empty otherwise (own layouts, unknown
 // types). `catalogType` is GameCatalog::TypeOf, -1 outside the catalog.

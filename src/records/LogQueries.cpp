@@ -1,5 +1,7 @@
 #include "records/LogQueries.h"
 
+#include "records/StatRecords.h"
+
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -14,15 +16,6 @@ namespace {
 
 constexpr std::size_t kShortestUsableLine = 147;
 
-bool ValidDate(std::string_view date) {
-    if (date.size() != 8 ||
-        !std::all_of(date.begin(), date.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    const int month = (date[4] - '0') * 10 + (date[5] - '0');
-    const int day = (date[6] - '0') * 10 + (date[7] - '0');
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
-}
-
 std::optional<LoggedGame> Parse(std::string_view line) {
     if (line.size() < kShortestUsableLine)
         return std::nullopt;
@@ -31,7 +24,7 @@ std::optional<LoggedGame> Parse(std::string_view line) {
     game.game = std::string(TrimRight(Columns(line, 32, 50)));
     game.won = Columns(line, 114, 4) == "Won ";
     const std::string_view date = Columns(line, 1, 8);
-    if (ValidDate(date))
+    if (IsCalendarDate(date))
         game.date = std::string(date);
     game.time = std::string(Columns(line, 10, 8));
     game.player = std::string(TrimRight(Columns(line, 83, 30)));

@@ -1,4 +1,5 @@
-// What the overall score windows show: clock texts and web addresses.
+// What the overall score windows show: web addresses (their times are
+// DurationText of the statistics views).
 #pragma once
 
 #include <cstdint>
@@ -6,10 +7,6 @@
 #include <string_view>
 
 namespace jw {
-
-// Hours padded to `hourDigits` (a "*" when they do not fit), minutes and
-// seconds of two digits, joined by `separator`.
-std::string ClockText(std::int64_t seconds, char separator, int hourDigits);
 
 // The address of `page` on the web site `base`; empty when the program is
 // built without a web site, and then the windows show plain text.

@@ -42,6 +42,10 @@ void CountGame(StatRecord& record, bool won, std::int64_t score);
 // between hours, minutes and seconds.
 std::string FormatLogLine(const GameResult& result, char timeSeparator = ':');
 
+// Whether "yyyymmdd", a date as the records write it, names a day of the
+// calendar (a damaged one is shown as no date at all).
+bool IsCalendarDate(std::string_view yyyymmdd);
+
 // The four bytes appended to the player's progression file.
 std::string ProgressionBytes(const GameResult& result);
 

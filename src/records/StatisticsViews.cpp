@@ -11,6 +11,7 @@
 #include "platform/Text.h"
 #include "platform/TextFile.h"
 #include "records/RecordFile.h"
+#include "records/StatRecords.h"
 
 namespace jw {
 
@@ -22,19 +23,6 @@ double OneDecimal(double value) {
 
 std::int64_t Number(std::string_view line, int from, int width) {
     return ParseInteger(Columns(line, from, width)).value_or(0);
-}
-
-bool ValidDate(std::string_view date) {
-    if (date.size() != 8 || date.find_first_not_of("0123456789") != std::string_view::npos)
-        return false;
-    const int year = std::stoi(std::string(date.substr(0, 4)));
-    const int month = std::stoi(std::string(date.substr(4, 2)));
-    const int day = std::stoi(std::string(date.substr(6, 2)));
-    static constexpr std::array<int, 12> kDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12 || day < 1 || day > kDays[static_cast<std::size_t>(month - 1)])
-        return false;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month != 2 || day <= 28 || leap;
 }
 
 bool Played(const GameTotals& game) {
@@ -385,7 +373,7 @@ std::size_t EstimateLogRecords(const std::string& path) {
 LogRow ParseLogRow(std::string_view line) {
     LogRow row;
     const std::string_view date = Columns(line, 1, 8);
-    if (ValidDate(date))
+    if (IsCalendarDate(date))
         row.date = std::string(date);
     row.start = std::string(Columns(line, 10, 5));
     row.time = DurationText(Number(line, 19, 6), 1);

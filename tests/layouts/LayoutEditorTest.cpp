@@ -149,10 +149,10 @@ TEST_F(LayoutEditorTest, The433rdTileIsRefused) {
     for (int row = 0; row < 18; ++row)
         for (int column = 0; column < 24; ++column)
             engine.board.PlaceTile(1, 2 + 2 * column, 2 + 2 * row, 1 + row * 24 + column);
-    ASSERT_EQ(editor.Tiles(), kMaxLayoutTiles);
+    ASSERT_EQ(editor.Tiles(), kMaxTiles);
     EXPECT_FALSE(editor.Add(grid, Over(1, 60, 10)));
     EXPECT_EQ(host.MessageTexts().back(), "Cannot add another Tile. Max number of Tiles exist.");
-    EXPECT_EQ(editor.Tiles(), kMaxLayoutTiles);
+    EXPECT_EQ(editor.Tiles(), kMaxTiles);
 }
 
 TEST_F(LayoutEditorTest, AFaceDownLayoutNeedsWholePairsOnEveryLevel) {

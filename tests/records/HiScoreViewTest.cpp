@@ -33,19 +33,6 @@ TEST(HiScoreViewTest, TimeShowsHoursMinutesSecondsAndStarsFromTenHours) {
     EXPECT_EQ(HiScoreTimeText(-5, ':'), "0:00:00");
 }
 
-TEST(HiScoreViewTest, OnlyRealCalendarDaysAreDates) {
-    EXPECT_TRUE(IsCalendarDate("20070228"));
-    EXPECT_TRUE(IsCalendarDate("20080229"));
-    EXPECT_TRUE(IsCalendarDate("20000229"));
-    EXPECT_FALSE(IsCalendarDate("19000229"));
-    EXPECT_FALSE(IsCalendarDate("20070229"));
-    EXPECT_FALSE(IsCalendarDate("20071301"));
-    EXPECT_FALSE(IsCalendarDate("20070100"));
-    EXPECT_FALSE(IsCalendarDate("2007-1-1"));
-    EXPECT_FALSE(IsCalendarDate("        "));
-    EXPECT_FALSE(IsCalendarDate("2007010"));
-}
-
 TEST(HiScoreViewTest, GameTypeFollowsCatalogTypeAndScoreType) {
     EXPECT_EQ(HiScoreGameType(1, "01"), "MahJong");
     EXPECT_EQ(HiScoreGameType(1, "02"), "Matching");

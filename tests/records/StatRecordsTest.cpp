@@ -127,5 +127,18 @@ TEST(ProgressionTest, FourBytesCodeGameYearMonthAndResult) {
     EXPECT_EQ(static_cast<unsigned char>(ProgressionBytes(r)[0]), (300 + 33) % 256);
 }
 
+TEST(StatRecordsTest, OnlyRealCalendarDaysAreDates) {
+    EXPECT_TRUE(IsCalendarDate("20070228"));
+    EXPECT_TRUE(IsCalendarDate("20080229"));
+    EXPECT_TRUE(IsCalendarDate("20000229"));
+    EXPECT_FALSE(IsCalendarDate("19000229"));
+    EXPECT_FALSE(IsCalendarDate("20070229"));
+    EXPECT_FALSE(IsCalendarDate("20071301"));
+    EXPECT_FALSE(IsCalendarDate("20070100"));
+    EXPECT_FALSE(IsCalendarDate("2007-1-1"));
+    EXPECT_FALSE(IsCalendarDate("        "));
+    EXPECT_FALSE(IsCalendarDate("2007010"));
+}
+
 }  // namespace
 }  // namespace jw

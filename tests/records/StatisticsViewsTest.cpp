@@ -50,6 +50,16 @@ TEST(StatisticsTextsTest, DurationsShowAStarWhenTheHoursDoNotFit) {
     EXPECT_EQ(DurationText(-4, 1), "0:00:00");
 }
 
+TEST(StatisticsTextsTest, DurationsPadHoursToTheirFieldAndStarWhatDoesNotFit) {
+    EXPECT_EQ(DurationText(0, 2, ':'), "00:00:00");
+    EXPECT_EQ(DurationText(3 * 3600 + 61, 2, ':'), "03:01:01");
+    EXPECT_EQ(DurationText(99 * 3600 + 3599, 2, '.'), "99.59.59");
+    EXPECT_EQ(DurationText(100 * 3600, 2, ':'), "*:00:00");
+    EXPECT_EQ(DurationText(9 * 3600, 1, ':'), "9:00:00");
+    EXPECT_EQ(DurationText(10 * 3600 + 5, 1, ':'), "*:00:05");
+    EXPECT_EQ(DurationText(-1, 2, ':'), "00:00:00");
+}
+
 TEST(StatisticsTextsTest, ChanceAgainstTheCatalogue) {
     const GameStats stats = {2, 2, 0, 0, 0, 0, 0, 0, 0};
     const ChanceView builtIn = MakeGameChance(stats, GameChance{1, 3, 1});

@@ -88,8 +88,8 @@ TfrmJInfoLayoutEditor::TfrmJInfoLayoutEditor(QWidget* parent)
 }
 
 void TfrmJInfoLayoutEditor::Show(const LayoutInformation& information) {
-    const int numbers[] = {information.levels,         kMaxLayoutTiles,
-                           information.tiles,          kMaxLayoutTiles - information.tiles,
+    const int numbers[] = {information.levels,         kMaxTiles,
+                           information.tiles,          kMaxTiles - information.tiles,
                            information.counts.mustAdd, information.counts.orRemove};
     for (int line = 0; line < 6; ++line)
         values[static_cast<std::size_t>(line)]->setNum(numbers[line]);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "records/OverallView.h"
+#include "records/StatisticsViews.h"
 #include "shell/ui/HelpWindow.h"
 
 namespace jw {
@@ -111,7 +112,7 @@ void TfrmJStatisOverall::Reload() {
         const OverallStanding& s = standings[static_cast<std::size_t>(r)];
         SetRow(grid, r,
                {QString::number(r + 1), QString::fromStdString(s.player), QString::number(s.score),
-                QString::fromStdString(ClockText(s.seconds, setup.timeSeparator, 2))});
+                QString::fromStdString(DurationText(s.seconds, 2, setup.timeSeparator))});
     }
     grid->resizeColumnsToContents();
     if (!standings.empty())
@@ -161,7 +162,7 @@ TfrmJStatisOverallDetails::TfrmJStatisOverallDetails(const std::string& player,
         SetRow(grid, row++,
                {QString::fromStdString(best.game),
                 best.score != 0 ? QString::number(best.score) : QString(),
-                best.seconds != 0 ? QString::fromStdString(ClockText(best.seconds, separator, 1))
+                best.seconds != 0 ? QString::fromStdString(DurationText(best.seconds, 1, separator))
                                   : QString()});
     }
     grid->resizeColumnsToContents();
@@ -170,7 +171,8 @@ TfrmJStatisOverallDetails::TfrmJStatisOverallDetails(const std::string& player,
         grid->selectRow(0);
     layout->addWidget(grid, 1);
     totalScore = new QLabel(QString::number(details.score), this);
-    totalTime = new QLabel(QString::fromStdString(ClockText(details.seconds, separator, 2)), this);
+    totalTime =
+        new QLabel(QString::fromStdString(DurationText(details.seconds, 2, separator)), this);
     auto* totals = new QHBoxLayout;
     totals->addWidget(new QLabel(QStringLiteral("Overall score:"), this));
     totals->addWidget(totalScore);
