@@ -12,6 +12,7 @@
 #include "presentation/BackgroundChooser.h"
 #include "presentation/BoardAnimation.h"
 #include "presentation/BoardRenderer.h"
+#include "presentation/Resample.h"
 #include "presentation/TileSetCatalog.h"
 #include "presentation/TileSetChooser.h"
 
@@ -140,6 +141,34 @@ void BM_BackgroundPreview(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BackgroundPreview)->Unit(benchmark::kMillisecond);
+
+// A 1024 x 768 background stretched to a 1450 x 800 board (the start-up
+// window on a 1600 x 1000 screen), and one tile face scaled down.
+void BM_StretchBackground(benchmark::State& state) {
+    Image picture(1024, 768, PixelFormat::Rgb24);
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            picture.Row(y)[x] = Argb(0, x & 255, y & 255, (x ^ y) & 255);
+        }
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ResampleBSpline(picture, 1450, 800));
+    }
+}
+BENCHMARK(BM_StretchBackground)->Unit(benchmark::kMillisecond);
+
+void BM_ScaleTileFace(benchmark::State& state) {
+    Image face(120, 160, PixelFormat::Argb32);
+    for (int y = 0; y < face.Height(); ++y) {
+        for (int x = 0; x < face.Width(); ++x) {
+            face.Row(y)[x] = Argb(255, x * 2, y, (x + y) & 255);
+        }
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ResampleLanczos3(face, 66, 88));
+    }
+}
+BENCHMARK(BM_ScaleTileFace)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace jw

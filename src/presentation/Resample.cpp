@@ -16,12 +16,13 @@ double Sinc(double x) {
     return std::sin(px) / px;
 }
 
-// For every output position along one axis: the first source index and the
-// normalised weights of the source pixels that contribute.
+// For every output position along one axis: the source indices (clamped to
+// the picture) and the normalised weights of the source pixels that
+// contribute, `stride` of each per position.
 struct Taps {
-    std::vector<int> first;
     std::vector<int> count;
-    std::vector<float> weights;  // `stride` weights per output position
+    std::vector<int> index;
+    std::vector<float> weights;
     int stride = 0;
 };
 
@@ -31,15 +32,17 @@ Taps MakeTaps(int srcSize, int dstSize, double radius, double (*kernel)(double))
     const double scale = std::max(1.0, ratio);
     const double support = radius * scale;
     taps.stride = static_cast<int>(std::ceil(support)) * 2 + 1;
-    taps.first.resize(static_cast<std::size_t>(dstSize));
+    const std::size_t slots = static_cast<std::size_t>(dstSize) * taps.stride;
     taps.count.resize(static_cast<std::size_t>(dstSize));
-    taps.weights.assign(static_cast<std::size_t>(dstSize) * taps.stride, 0.0f);
+    taps.index.assign(slots, 0);
+    taps.weights.assign(slots, 0.0f);
+    std::vector<double> w;
     for (int i = 0; i < dstSize; ++i) {
         const double centre = (i + 0.5) * ratio - 0.5;
-        int lo = static_cast<int>(std::floor(centre - support)) + 1;
+        const int lo = static_cast<int>(std::floor(centre - support)) + 1;
         int hi = static_cast<int>(std::ceil(centre + support)) - 1;
         hi = std::min(hi, lo + taps.stride - 1);
-        std::vector<double> w;
+        w.clear();
         double sum = 0.0;
         for (int s = lo; s <= hi; ++s) {
             const double v = kernel((s - centre) / scale);
@@ -49,19 +52,48 @@ Taps MakeTaps(int srcSize, int dstSize, double radius, double (*kernel)(double))
         if (sum == 0.0) {
             sum = 1.0;
         }
-        taps.first[static_cast<std::size_t>(i)] = lo;
+        const std::size_t base = static_cast<std::size_t>(i) * taps.stride;
         taps.count[static_cast<std::size_t>(i)] = static_cast<int>(w.size());
         for (std::size_t k = 0; k < w.size(); ++k) {
-            taps.weights[static_cast<std::size_t>(i) * taps.stride + k] =
-                static_cast<float>(w[k] / sum);
+            taps.index[base + k] = std::clamp(lo + static_cast<int>(k), 0, srcSize - 1);
+            taps.weights[base + k] = static_cast<float>(w[k] / sum);
         }
     }
     return taps;
 }
 
 int ToByte(float v) {
-    const int r = static_cast<int>(std::lround(v));
-    return r < 0 ? 0 : (r > 255 ? 255 : r);
+    // Rounded half up; the clamp comes first, so no value reaches the cast
+    // out of range.
+    return static_cast<int>(std::clamp(v, 0.0f, 255.0f) + 0.5f);
+}
+
+// One source row resampled across into `width` pixels of four float
+// channels (alpha, red, green, blue); `unpacked` is scratch space.
+void ResampleRow(const Pixel* in, int sw, const Taps& across, int width,
+                 std::vector<float>& unpacked, float* out) {
+    for (int x = 0; x < sw; ++x) {
+        const Pixel p = in[x];
+        float* u = unpacked.data() + static_cast<std::size_t>(x) * 4;
+        u[0] = static_cast<float>(AlphaOf(p));
+        u[1] = static_cast<float>(RedOf(p));
+        u[2] = static_cast<float>(GreenOf(p));
+        u[3] = static_cast<float>(BlueOf(p));
+    }
+    for (int x = 0; x < width; ++x) {
+        float sum[4] = {0, 0, 0, 0};
+        const std::size_t base = static_cast<std::size_t>(x) * across.stride;
+        const int* index = across.index.data() + base;
+        const float* w = across.weights.data() + base;
+        const int count = across.count[static_cast<std::size_t>(x)];
+        for (int k = 0; k < count; ++k) {
+            const float* u = unpacked.data() + static_cast<std::size_t>(index[k]) * 4;
+            for (int c = 0; c < 4; ++c) {
+                sum[c] += w[k] * u[c];
+            }
+        }
+        std::copy(sum, sum + 4, out + static_cast<std::size_t>(x) * 4);
+    }
 }
 
 Image Resample(const Image& src, int width, int height, double radius, double (*kernel)(double)) {
@@ -73,43 +105,36 @@ Image Resample(const Image& src, int width, int height, double radius, double (*
     }
     const bool withAlpha = src.Format() == PixelFormat::Argb32;
     const int sw = src.Width();
-    const int sh = src.Height();
     const Taps across = MakeTaps(sw, width, radius, kernel);
-    const Taps down = MakeTaps(sh, height, radius, kernel);
+    const Taps down = MakeTaps(src.Height(), height, radius, kernel);
 
-    // Rows first: sh rows of `width` pixels, four float channels each.
-    std::vector<float> middle(static_cast<std::size_t>(width) * sh * 4);
-    for (int y = 0; y < sh; ++y) {
-        const Pixel* in = src.Row(y);
-        float* out = middle.data() + static_cast<std::size_t>(y) * width * 4;
-        for (int x = 0; x < width; ++x) {
-            float a = 0, r = 0, g = 0, b = 0;
-            const int first = across.first[static_cast<std::size_t>(x)];
-            const float* w = across.weights.data() + static_cast<std::size_t>(x) * across.stride;
-            for (int k = 0; k < across.count[static_cast<std::size_t>(x)]; ++k) {
-                const Pixel p = in[std::clamp(first + k, 0, sw - 1)];
-                a += w[k] * static_cast<float>(AlphaOf(p));
-                r += w[k] * static_cast<float>(RedOf(p));
-                g += w[k] * static_cast<float>(GreenOf(p));
-                b += w[k] * static_cast<float>(BlueOf(p));
-            }
-            out[x * 4 + 0] = a;
-            out[x * 4 + 1] = r;
-            out[x * 4 + 2] = g;
-            out[x * 4 + 3] = b;
+    // The rows resampled across are made when a row of the result first
+    // needs them and kept in a ring just deep enough for one row's taps, so
+    // that a large picture never needs a float copy of itself.
+    const std::size_t rowFloats = static_cast<std::size_t>(width) * 4;
+    const int ringRows = down.stride;
+    std::vector<float> ring(rowFloats * static_cast<std::size_t>(ringRows));
+    std::vector<int> ringHolds(static_cast<std::size_t>(ringRows), -1);
+    std::vector<float> unpacked(static_cast<std::size_t>(sw) * 4);
+    const auto acrossRow = [&](int sy) -> const float* {
+        const auto slot = static_cast<std::size_t>(sy % ringRows);
+        float* row = ring.data() + slot * rowFloats;
+        if (ringHolds[slot] != sy) {
+            ResampleRow(src.Row(sy), sw, across, width, unpacked, row);
+            ringHolds[slot] = sy;
         }
-    }
+        return row;
+    };
+
     Image result(width, height, src.Format());
-    std::vector<float> sum(static_cast<std::size_t>(width) * 4);
+    std::vector<float> sum(rowFloats);
     for (int y = 0; y < height; ++y) {
-        const int first = down.first[static_cast<std::size_t>(y)];
-        const float* w = down.weights.data() + static_cast<std::size_t>(y) * down.stride;
+        const std::size_t base = static_cast<std::size_t>(y) * down.stride;
         std::fill(sum.begin(), sum.end(), 0.0f);
         for (int k = 0; k < down.count[static_cast<std::size_t>(y)]; ++k) {
-            const float* m = middle.data() +
-                             static_cast<std::size_t>(std::clamp(first + k, 0, sh - 1)) * width * 4;
-            const float weight = w[k];
-            for (std::size_t i = 0; i < sum.size(); ++i) {
+            const float* m = acrossRow(down.index[base + k]);
+            const float weight = down.weights[base + k];
+            for (std::size_t i = 0; i < rowFloats; ++i) {
                 sum[i] += weight * m[i];
             }
         }

@@ -88,6 +88,16 @@ long long ProcessMilliseconds() {
     return static_cast<long long>((uptime - static_cast<double>(startTicks) / ticks) * 1000.0);
 }
 
+// With JADEWIND_STARTUP_REPORT set, each step of the start is reported on
+// stderr with its time since the start of the process.
+void ReportStartupStep(const char* step) {
+    static const bool wanted = qEnvironmentVariableIsSet("JADEWIND_STARTUP_REPORT");
+    if (wanted) {
+        std::fprintf(stderr, "startup: %s after %lld ms\n", step,
+                     static_cast<long long>(ProcessMilliseconds()));
+    }
+}
+
 KeyPress ToKeyPress(const QKeyEvent* event) {
     using K = KeyPress::Key;
     KeyPress press;
@@ -211,6 +221,7 @@ GameShell::~GameShell() {
 }
 
 bool GameShell::Start() {
+    ReportStartupStep("libraries loaded");
     config = std::make_unique<TApplication_Config>(host, executableFolder);
     config->SeedFolderPointer();
     config->Initialise();
@@ -220,11 +231,13 @@ bool GameShell::Start() {
     if (!OpenLibrary()) {
         return false;
     }
+    ReportStartupStep("resource library opened");
     // The splash picture stays on top while the slow steps run.
     auto splash = std::make_unique<TfrmJSplashForm>(*library);
     splash->show();
     splash->repaint();
     QCoreApplication::processEvents();
+    ReportStartupStep("splash shown");
 
     window = std::make_unique<TfrmJMain>();
     new FocusKeeper(window.get());  // owned by the window
@@ -236,6 +249,7 @@ bool GameShell::Start() {
     if (!appIcon.isNull()) {
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(appIcon)));
     }
+    ReportStartupStep("main window built");
     CreateEngine();
     ApplyBars();
     WireCommands();
@@ -282,8 +296,10 @@ void GameShell::CreateEngine() {
     boardWindow = std::make_unique<QtBoardWindow>(*window->Board());
     renderer->SetWindow(boardWindow.get());
     LoadTileSetFromSettings();
+    ReportStartupStep("tile set loaded");
     ApplyPointer();
     CreateBackgroundsAndSounds();
+    ReportStartupStep("backgrounds listed");
     hooks = std::make_unique<ShellHooks>(*this);
     engine->hooks = hooks.get();
 
@@ -433,28 +449,27 @@ void GameShell::FirstActivation() {
         return;
     }
     firstActivationPending = false;
-    if (qEnvironmentVariableIsSet("JADEWIND_STARTUP_REPORT")) {
-        std::fprintf(stderr, "startup: window shown after %lld ms\n",
-                     static_cast<long long>(ProcessMilliseconds()));
-    }
+    ReportStartupStep("window shown");
     LayoutCheck(true);
+    ReportStartupStep("empty board drawn");
 
     RebuildFavorites();
 
     const bool resumed = engine->ResumeHeldGame(engine->playerName);
+    ReportStartupStep("game resumed and drawn");
     TileChooserAtStartup();
     if (!resumed && !engine->play.playing) {
         OpenGameCommand();
     }
     AfterMove();
+    ReportStartupStep("bars and status refreshed");
 
     // With JADEWIND_STARTUP_REPORT set, say how long it took from the start
     // of the process to the first painted board.
     if (qEnvironmentVariableIsSet("JADEWIND_STARTUP_REPORT")) {
         window->Board()->onPainted = [this] {
             window->Board()->onPainted = nullptr;
-            std::fprintf(stderr, "startup: board painted after %lld ms\n",
-                         static_cast<long long>(ProcessMilliseconds()));
+            ReportStartupStep("board painted");
         };
         window->Board()->update();
     }
