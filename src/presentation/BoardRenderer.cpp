@@ -77,6 +77,7 @@ void BoardRenderer::PlaceLayout() {
 }
 
 bool BoardRenderer::LoadTileSet(int setNumber, char sizeLetter) {
+    tilesDeferred = false;
     TileSetContext context = Context();
     tiles.choice.preview = Preview();
     const bool loaded = jw::LoadTileSet(setNumber, sizeLetter, context, tiles);
@@ -86,6 +87,16 @@ bool BoardRenderer::LoadTileSet(int setNumber, char sizeLetter) {
         board.Fill(kBlack);
     }
     return loaded;
+}
+
+void BoardRenderer::DeferTileSet(int setNumber, char sizeLetter, const std::string& addOnId) {
+    tiles.choice.setNumber = setNumber;
+    tiles.choice.addOnId = setNumber == kAddOnSetNumber ? addOnId : std::string();
+    tiles.choice.preview = Preview();
+    tiles.images = TileSetImages();
+    tiles.loaded = false;
+    tilesDeferred = true;
+    RecomputeGeometry(sizeLetter);
 }
 
 void BoardRenderer::RecomputeGeometry(char sizeLetter) {
@@ -280,6 +291,9 @@ void BoardRenderer::FullRedraw() {
     } else {
         RefreshBackground(false);
         Copy(board, 0, 0, background);
+    }
+    if (tilesDeferred && engine.board.tilesLeft > 0) {
+        LoadTileSet(0, tiles.choice.sizeLetter);
     }
     if (paused || !tiles.loaded) {
         return;

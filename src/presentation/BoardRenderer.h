@@ -59,6 +59,11 @@ class BoardRenderer : public BoardPainter {
     bool LoadTileSet(int setNumber, char sizeLetter);
     // Starts from a choice without loading: what the settings said at start.
     void SetTileSetChoice(const TileSetChoice& choice) { tiles.choice = choice; }
+    // Chooses a tile set and size and their geometry, and leaves making the
+    // pictures to the first fit of a layout or the first board drawn with
+    // tiles, so that a start decodes and scales the set once, at the size
+    // the game is played at.
+    void DeferTileSet(int setNumber, char sizeLetter, const std::string& addOnId);
     // The tile geometry of a size letter without loading pictures, then the
     // grid (used while searching for a size that fits).
     void RecomputeGeometry(char sizeLetter);
@@ -134,6 +139,7 @@ class BoardRenderer : public BoardPainter {
     std::optional<char> rememberedSize;  // the player's size while a smaller one is used
 
   private:
+    bool tilesDeferred = false;  // a tile set is chosen whose pictures are not made yet
     bool Editing() const { return engine.mode == EngineMode::Editing; }
     bool Preview() const { return engine.mode == EngineMode::Preview; }
     bool FaceDownGame() const { return engine.rules.faceDown != 0; }

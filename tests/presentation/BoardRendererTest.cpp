@@ -332,6 +332,38 @@ TEST_F(BoardRendering, FittingStepsDownAndRemembersThePlayersSize) {
     EXPECT_EQ(renderer.rememberedSize, std::nullopt);
 }
 
+TEST_F(BoardRendering, ADeferredTileSetIsMadeWhenFirstNeededAtTheSizeThatFits) {
+    test::MemorySettings settings;
+    settings.WriteString("Preference", "Automatic_Tile_Size", "N");
+    settings.WriteString("Preference", "Additional_Tile_Set", "B_MR_TEST");
+    engine.settings = &settings;
+    renderer.DeferTileSet(kAddOnSetNumber, 'B', "B_MR_TEST");
+    EXPECT_FALSE(renderer.Tiles().loaded);
+    EXPECT_TRUE(renderer.Tiles().images.faces[1].Empty());
+    EXPECT_EQ(renderer.Geometry(), (TileGeometry{52, 70, 14}));
+    // An empty board (the game chooser at start) needs no pictures.
+    renderer.RedrawBoard();
+    EXPECT_FALSE(renderer.Tiles().loaded);
+    // The first fit makes them, at the size that fits rather than the one
+    // chosen first.
+    Put(1, 1, 1, 1);
+    Put(1, 59, 1, 2);
+    EXPECT_TRUE(renderer.FitLayout(false, true, true));
+    EXPECT_TRUE(renderer.Tiles().loaded);
+    EXPECT_EQ(renderer.Tiles().images.faces[1].Width(), 32);
+    EXPECT_EQ(renderer.Tiles().choice.addOnId, "B_MR_TEST");
+
+    // A board drawn with tiles before any fit makes them too.
+    engine.board.Clear();
+    renderer.DeferTileSet(kAddOnSetNumber, 'B', "B_MR_TEST");
+    Put(1, 10, 4, 1);
+    renderer.RedrawBoard();
+    ASSERT_TRUE(renderer.Tiles().loaded);
+    EXPECT_EQ(renderer.Tiles().images.faces[1].Width(), W);
+    const Point at = At({1, 10, 4});
+    EXPECT_NE(Board(at.x + W / 2, at.y + H / 2), kGrey);
+}
+
 TEST_F(BoardRendering, LayoutReaderSeamsFitPlaceAndGiveTheOrigin) {
     ASSERT_TRUE(engine.layoutSeams.fitToScreen);
     // A layout 60 cells wide needs size "N" in a 1000-pixel window; the

@@ -295,8 +295,8 @@ void GameShell::CreateEngine() {
     renderer = std::make_unique<BoardRenderer>(*engine, tileAddOns.get());
     boardWindow = std::make_unique<QtBoardWindow>(*window->Board());
     renderer->SetWindow(boardWindow.get());
-    LoadTileSetFromSettings();
-    ReportStartupStep("tile set loaded");
+    ChooseTileSetFromSettings();
+    ReportStartupStep("tile set chosen");
     ApplyPointer();
     CreateBackgroundsAndSounds();
     ReportStartupStep("backgrounds listed");
@@ -376,8 +376,9 @@ void GameShell::CreateBackgroundsAndSounds() {
     host.soundStopper = [this] { soundPlayer->Stop(); };
 }
 
-void GameShell::LoadTileSetFromSettings() {
-    renderer->LoadTileSet(ReadTileSet(*settings), StartupTileSize(*settings, host.Screen()));
+void GameShell::ChooseTileSetFromSettings() {
+    renderer->DeferTileSet(ReadTileSet(*settings), StartupTileSize(*settings, host.Screen()),
+                           Read(*settings, setting::kAdditionalTileSet));
 }
 
 void GameShell::WireCommands() {

@@ -128,7 +128,8 @@ class GameShell : public QObject {
   private:
     bool OpenLibrary();
     void CreateEngine();
-    void LoadTileSetFromSettings();
+    // At start: the set and size the settings name, made when first drawn.
+    void ChooseTileSetFromSettings();
     void ApplyPointer();
     void CreateBackgroundsAndSounds();
     void ApplyBars();
