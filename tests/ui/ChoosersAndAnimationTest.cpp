@@ -73,6 +73,34 @@ struct ShownBoard {
     int ends = 0;
 };
 
+TEST(BoardWindowOnQt, PassingPicturesStayOverTheBoardUntilTheirPlaceIsShownAfresh) {
+    ShownBoard board;
+    const Image& composed = board.renderer.BoardImage();
+    const auto boardAt = [&](int x, int y) { return composed.At(x, y) & 0xFFFFFFu; };
+    const auto shownAt = [&](int x, int y) { return board.view.Picture().pixel(x, y) & 0xFFFFFFu; };
+    ASSERT_EQ(board.view.Picture().size(), QSize(composed.Width(), composed.Height()));
+
+    Image red(20, 10, PixelFormat::Rgb24, Rgb(255, 0, 0));
+    red.Set(0, 0, Rgb(0, 0, 255));  // the key colour: see-through
+    board.window.DrawOver(red, 100, 100, Rgb(0, 0, 255));
+    board.window.DrawOver(red, 300, 300, std::nullopt);
+    EXPECT_EQ(shownAt(105, 105), 0xFF0000u);
+    EXPECT_EQ(shownAt(100, 100), boardAt(100, 100));
+    EXPECT_EQ(shownAt(300, 300), 0x0000FFu);
+    EXPECT_NE(boardAt(105, 105), 0xFF0000u);  // drawn over, not into the board
+
+    // Showing part of its place afresh takes a passing picture away whole;
+    // the one elsewhere stays.
+    board.window.Present(composed, {110, 90, 5, 15});
+    EXPECT_EQ(shownAt(105, 105), boardAt(105, 105));
+    EXPECT_EQ(shownAt(305, 305), 0xFF0000u);
+
+    // What the board holds is what the window paints, without a copy to
+    // fall behind it.
+    board.renderer.RedrawBoard();
+    EXPECT_EQ(shownAt(400, 200), boardAt(400, 200));
+}
+
 TEST(WinAnimationWindow, AKeyStopsCirclesWithinOneStamp) {
     ShownBoard board;
     ASSERT_NE(board.library, nullptr);

@@ -6,16 +6,23 @@
 
 namespace jw {
 
+QtBoardWindow::QtBoardWindow(BoardView& view) : view(view) {
+    view.source = [this] { return shown != nullptr ? WrapImage(*shown) : QImage(); };
+}
+
+QtBoardWindow::~QtBoardWindow() {
+    view.source = nullptr;
+}
+
 void QtBoardWindow::Present(const Image& board, Rect area) {
-    const QImage source = WrapImage(board);
-    if (source.isNull()) {
+    if (&board != shown || board.Width() != shownWidth || board.Height() != shownHeight) {
+        shown = &board;
+        shownWidth = board.Width();
+        shownHeight = board.Height();
+        view.ShowArea(view.rect());
         return;
     }
-    if (view.Picture().size() != source.size()) {
-        view.SetPicture(source.copy());
-        return;
-    }
-    view.UpdateArea(source, QRect(area.x, area.y, area.width, area.height));
+    view.ShowArea(QRect(area.x, area.y, area.width, area.height));
 }
 
 void QtBoardWindow::DrawOver(const Image& picture, int x, int y, std::optional<Pixel> key) {
@@ -34,15 +41,10 @@ void QtBoardWindow::DrawOver(const Image& picture, int x, int y, std::optional<P
             }
         }
     }
-    QImage shown = view.Picture();
-    if (shown.isNull()) {
-        return;
+    if (picture.Format() == PixelFormat::Argb32 && !key) {
+        over = over.copy();  // the conversion kept the renderer's pixels
     }
-    {
-        QPainter painter(&shown);
-        painter.drawImage(x, y, over);
-    }
-    view.UpdateArea(shown, QRect(x, y, over.width(), over.height()));
+    view.DrawOver(over, QPoint(x, y));
 }
 
 }  // namespace jw

@@ -1,5 +1,6 @@
-// The board window on Qt: copies finished rectangles of the board picture
-// into the play area and draws transient pictures (peek, pause) over it.
+// The board window on Qt: has the play area show finished rectangles of the
+// board picture, which it paints from the renderer's own pixels, and draws
+// transient pictures (peek, pause) over it.
 #pragma once
 
 #include <QImage>
@@ -13,12 +14,18 @@ class BoardView;
 
 class QtBoardWindow : public BoardWindow {
   public:
-    explicit QtBoardWindow(BoardView& view) : view(view) {}
+    explicit QtBoardWindow(BoardView& view);
+    ~QtBoardWindow() override;
+    QtBoardWindow(const QtBoardWindow&) = delete;
+    QtBoardWindow& operator=(const QtBoardWindow&) = delete;
     void Present(const Image& board, Rect area) override;
     void DrawOver(const Image& picture, int x, int y, std::optional<Pixel> key) override;
 
   private:
     BoardView& view;
+    const Image* shown = nullptr;  // the picture presented last
+    int shownWidth = 0;
+    int shownHeight = 0;
 };
 
 }  // namespace jw
