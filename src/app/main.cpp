@@ -2,9 +2,20 @@
 #include <QApplication>
 #include <QDir>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "shell/ui/GameShell.h"
 
 int main(int argc, char** argv) {
+#ifdef __GLIBC__
+    // Pictures (the board, its background, a decoded tile sheet) take
+    // separate mappings that go back to the system when freed. Left to
+    // itself the allocator raises this threshold after the first large
+    // free, and the next pictures then stay in the heap for good.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     // The board is a raster picture: the GL integration of the X11 platform
     // would only add start-up time and memory.
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION")) {

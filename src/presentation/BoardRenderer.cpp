@@ -187,8 +187,8 @@ void BoardRenderer::RefreshBackground(bool force) {
         return;
     }
     const ScreenInfo screen = engine.host.Screen();
-    background =
-        Image(std::max(screen.width, board.Width()), std::max(screen.height, board.Height()));
+    // Made again whenever the board area changes, so only as large as it.
+    background = Image(board.Width(), board.Height());
     if (makeBackground) {
         makeBackground(background, board.Width(), board.Height());
         return;

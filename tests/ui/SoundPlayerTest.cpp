@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QLibrary>
+#include <memory>
+
+#include "presentation/ui/AudioOutput.h"
+
 #include <map>
 #include <optional>
 
@@ -62,6 +68,21 @@ TEST(SoundPlayerTest, WithoutALibraryEverySoundIsSilent) {
     player.Play("Pairing");
     EXPECT_EQ(player.Current(), "");
     EXPECT_FALSE(player.HasAudioOutput());  // never looked for: nothing was played
+}
+
+// The audio module lies beside the programs and makes an output that starts
+// and stops without failing, with or without an audio device.
+TEST(SoundPlayerTest, TheAudioModuleLoadsBesideTheProgram) {
+    QLibrary module(QCoreApplication::applicationDirPath() + "/" + QLatin1String(kAudioModule));
+    const auto make = reinterpret_cast<MakeAudioOutputFunction>(module.resolve(kMakeAudioOutput));
+    ASSERT_NE(make, nullptr) << module.errorString().toStdString();
+    const std::unique_ptr<AudioOutput> output(make());
+    const std::string wave = Wave(441);
+    const std::optional<WaveInfo> info = ParseWave(wave);
+    ASSERT_TRUE(info);
+    output->Start(*info, std::string_view(wave).substr(info->dataOffset, info->dataSize));
+    output->Stop();
+    output->Stop();
 }
 
 }  // namespace

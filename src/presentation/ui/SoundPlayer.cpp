@@ -1,66 +1,50 @@
 #include "presentation/ui/SoundPlayer.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
+#include <QCoreApplication>
+#include <QLibrary>
 
 #include "presentation/SoundChannel.h"
+#include "presentation/ui/AudioOutput.h"
 
 namespace jw {
 
-// Feeds the samples to an audio sink that reads them from a buffer in
-// memory; the sink plays on in the background.
+// Loads the audio module at the first sound and hands the samples to it;
+// without the module (or its libraries) every sound is silent.
 class SoundPlayer::Output : public SoundOutput {
   public:
     void Start(const WaveInfo& format, std::string_view samples) override {
-        Halt();
-        if (!FindDevice()) {
-            return;
+        if (AudioOutput* device = Device()) {
+            device->Start(format, samples);
         }
-        QAudioFormat audio;
-        audio.setSampleRate(format.sampleRate);
-        audio.setChannelCount(format.channels);
-        audio.setSampleFormat(format.bitsPerSample == 8 ? QAudioFormat::UInt8
-                                                        : QAudioFormat::Int16);
-        if (!device.isFormatSupported(audio)) {
-            return;
-        }
-        pcm = QByteArray(samples.data(), static_cast<qsizetype>(samples.size()));
-        buffer = std::make_unique<QBuffer>(&pcm);
-        buffer->open(QIODevice::ReadOnly);
-        sink = std::make_unique<QAudioSink>(device, audio);
-        sink->start(buffer.get());
     }
 
-    void Stop() override { Halt(); }
+    void Stop() override {
+        if (device) {
+            device->Stop();
+        }
+    }
 
-    bool HasDevice() const { return looked && !device.isNull(); }
+    bool HasDevice() const { return device && device->HasDevice(); }
 
   private:
-    void Halt() {
-        if (sink) {
-            sink->stop();
-            sink.reset();
+    AudioOutput* Device() {
+        if (!tried) {
+            tried = true;
+            // The module stays loaded for the rest of the run: its code
+            // must outlive every output it made.
+            QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                            QLatin1String(kAudioModule));
+            const auto make =
+                reinterpret_cast<MakeAudioOutputFunction>(module.resolve(kMakeAudioOutput));
+            if (make != nullptr) {
+                device.reset(make());
+            }
         }
-        buffer.reset();
-        pcm.clear();
+        return device.get();
     }
 
-    bool FindDevice() {
-        if (!looked) {
-            looked = true;
-            device = QMediaDevices::defaultAudioOutput();
-        }
-        return !device.isNull();
-    }
-
-    bool looked = false;
-    QAudioDevice device;
-    QByteArray pcm;
-    std::unique_ptr<QBuffer> buffer;
-    std::unique_ptr<QAudioSink> sink;
+    bool tried = false;
+    std::unique_ptr<AudioOutput> device;
 };
 
 SoundPlayer::SoundPlayer(const ResourceStore* library)

@@ -1,10 +1,11 @@
 // The game's sound device: plays WAVE entries of the resource library from
-// memory with Qt Multimedia, one at a time, without waiting for them.
+// memory, one at a time, without waiting for them, through the audio module
+// (see AudioOutput.h), loaded at the first sound.
 //
 // A new sound cuts off the one still playing; a name the library does not
 // hold (the stop button plays "_t1dz") only stops it. On a machine without
-// an audio output (servers, CI) every call returns at once and nothing is
-// played; nothing fails.
+// an audio output (servers, CI) or without the module every call returns at
+// once and nothing is played; nothing fails.
 #pragma once
 
 #include <memory>
