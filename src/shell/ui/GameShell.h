@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QRect>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -159,6 +160,7 @@ class GameShell : public QObject {
     void CreateTileLegends();
     void SetTileLegendVisible(bool on);
     void RedrawTileLegends();
+    void RebuildLegendIfStale(TfrmJInfoLegend* legend);
     void ChooseTileSet();
     void ChooseBackground();
     // Opens the tile-set chooser when "Select_Tiles_Startup" asks for it.
@@ -306,6 +308,7 @@ class GameShell : public QObject {
     std::optional<WindowPlace> legendMahJongPlace;
     std::optional<WindowPlace> legendMatchingPlace;
     bool tileLegendWanted = false;
+    std::array<bool, 2> legendsStale{true, true};  // the MahJong and the matching legend
 };
 
 }  // namespace jw

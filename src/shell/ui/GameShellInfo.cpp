@@ -199,21 +199,36 @@ void GameShell::SetTileLegendVisible(bool on) {
         place.reset();
     }
     other->hide();
+    RebuildLegendIfStale(shown);
     shown->show();
     RefreshStatus();
     tileLegendWanted = true;
 }
 
 void GameShell::RedrawTileLegends() {
+    // A legend that is not on screen is drawn when it is next shown: the
+    // scaled faces of both cost a start more than the rest of the window.
+    legendsStale = {true, true};
+    for (TfrmJInfoLegend* legend : {legendMahJong, legendMatching}) {
+        if (legend->isVisible()) {
+            RebuildLegendIfStale(legend);
+        }
+    }
+}
+
+void GameShell::RebuildLegendIfStale(TfrmJInfoLegend* legend) {
+    bool& stale = legendsStale[legend == legendMahJong ? 0 : 1];
+    if (!stale) {
+        return;
+    }
+    stale = false;
     const TileSet& tiles = renderer->Tiles();
     const auto face = [&tiles](int n) -> const Image* {
         return n >= 1 && n < static_cast<int>(tiles.images.faces.size())
                    ? &tiles.images.faces[static_cast<std::size_t>(n)]
                    : nullptr;
     };
-    for (TfrmJInfoLegend* legend : {legendMahJong, legendMatching}) {
-        legend->Rebuild(face, engine->scoreType, engine->rules.faceDown != 0, host);
-    }
+    legend->Rebuild(face, engine->scoreType, engine->rules.faceDown != 0, host);
 }
 
 }  // namespace jw
