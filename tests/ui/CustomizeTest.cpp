@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -384,6 +385,32 @@ TEST_F(CustomizeInGame, APreviewHidesTheDialogAndTheSameDialogComesBack) {
     });
     shell->Window()->Action(CommandId::Customize)->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&shownAgain] { return shownAgain; }, 2000));
+}
+
+TEST_F(CustomizeInGame, ClosingTheWindowDuringAPreviewEndsTheDialogAsCancelled) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    SettingsFile settings(shell->DataFolder() + "cnfg.dat");
+    Write(settings, setting::kTileSetSize, std::string("?"));
+    const int style = Read(settings, setting::kToolbarStyle);
+    QPointer<TfrmJCustomize> previewed;
+    WhenCustomizeShows([&previewed, style](TfrmJCustomize& dialog) {
+        previewed = &dialog;
+        dialog.StyleGroup()->button(style == 1 ? 0 : 1)->click();
+        dialog.PreviewButton()->click();
+    });
+    shell->Window()->Action(CommandId::Customize)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shell->Engine()->play.winningAnimation; }, 3000));
+
+    // The close waits for the animation, which it ends; then the dialog
+    // goes without coming back and the window closes.
+    EXPECT_FALSE(shell->Window()->close());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shell->Window()->isVisible(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&previewed] { return previewed.isNull(); }, 2000));
+    // Its closing steps ran, as for Cancel: the size letter only.
+    const std::string letter(1, shell->Renderer()->Tiles().choice.sizeLetter);
+    EXPECT_EQ(settings.ReadString("Preference", "Tile_Set_Size", ""), letter);
+    EXPECT_EQ(Read(settings, setting::kToolbarStyle), style);
 }
 
 }  // namespace

@@ -45,6 +45,7 @@ struct GameNumberRow;
 class WinAnimation;
 class Recorder;
 class TfrmJComments;
+class TfrmJCustomize;
 class TfrmJFavorite;
 class TfrmJFavoriteAdd;
 class TfrmJPlayers;
@@ -149,6 +150,7 @@ class GameShell : public QObject {
     // Opens the dialog and returns; its previews and its closing steps follow
     // on its `finished` signal.
     void OpenCustomize(int page);
+    void AfterPreview(TfrmJCustomize& dialog);
     void ApplyCustomizedValues();
     void ChangeDataFolderAndEnd(const std::string& folder);
     // The game information window (GameShellInfo.cpp).

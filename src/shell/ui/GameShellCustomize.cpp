@@ -65,9 +65,9 @@ void GameShell::OpenCustomize(int page) {
             *previewed = true;
             QTimer::singleShot(0, dialog, [this, dialog] {
                 PreviewWinningAnimation(dialog->PreviewName(), dialog->PreviewSeconds(),
-                                        [dialog = QPointer<TfrmJCustomize>(dialog)] {
+                                        [this, dialog = QPointer<TfrmJCustomize>(dialog)] {
                                             if (dialog) {
-                                                QTimer::singleShot(0, dialog, &QDialog::open);
+                                                AfterPreview(*dialog);
                                             }
                                         });
             });
@@ -86,6 +86,14 @@ void GameShell::OpenCustomize(int page) {
         dialog->deleteLater();
     });
     dialog->open();
+}
+
+void GameShell::AfterPreview(TfrmJCustomize& dialog) {
+    // A close of the window asked for during the preview follows it: the
+    // dialog then ends as cancelled, with its closing steps, instead of
+    // coming back.
+    const auto next = engine->closePending ? &QDialog::reject : &QDialog::open;
+    QTimer::singleShot(0, &dialog, next);
 }
 
 void GameShell::ChangeDataFolderAndEnd(const std::string& folder) {
