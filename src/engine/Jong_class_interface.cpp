@@ -62,38 +62,61 @@ bool TMahJong_interface::PickTile(int level, int column, int row, CellCode ancho
 }
 
 void TMahJong_interface::CompleteMove() {
-    std::int64_t points = kGroupMatchPoints;
-    if (EffectiveTilesToMatch() == 2) {
-        PairScoring scoring;
-        scoring.faceDown = rules.faceDown != 0;
-        scoring.scoreType = scoreType;
-        scoring.tileValue =
-            TileValue(MatchGroupOfTile(selection.Code(0)), scoring.faceDown, scoreType, host);
-        scoring.tileCount = board.tileCount;
-        scoring.tilesLeft = board.tilesLeft;
-        scoring.suggested = WasSuggested(suggestedPairs, selection.Code(0), selection.Code(1));
-        points = PairPoints(scoring);
-        PlayEventSound(SoundEvent::Pairing);
-    } else {
-        PlayEventSound(SoundEvent::Pairing);
-        host.Wait(100);
+    PlayEventSound(SoundEvent::Pairing);
+    if (EffectiveTilesToMatch() != 2) {
+        // The group stays on show a moment with its sound before it goes.
+        HoldBusy(100, [this] {
+            RemoveSelectedTiles();
+            BookMove(kGroupMatchPoints);
+        });
+        return;
     }
+    PairScoring scoring;
+    scoring.faceDown = rules.faceDown != 0;
+    scoring.scoreType = scoreType;
+    scoring.tileValue =
+        TileValue(MatchGroupOfTile(selection.Code(0)), scoring.faceDown, scoreType, host);
+    scoring.tileCount = board.tileCount;
+    scoring.tilesLeft = board.tilesLeft;
+    scoring.suggested = WasSuggested(suggestedPairs, selection.Code(0), selection.Code(1));
+    const std::int64_t points = PairPoints(scoring);
+    RemoveSelectedTiles();
+    BookMove(points);
+}
+
+void TMahJong_interface::RemoveSelectedTiles() {
     for (int k = 0; k < selection.Count(); ++k) {
         const BoardPos& pos = selection.Pos(k);
         RemoveTileAt(pos.level, pos.column, pos.row, false);
     }
-    BookMove(points);
 }
 
 void TMahJong_interface::CompleteMiss(BoardPos missed) {
     play.faceUp.push_back(missed);
     host.RefreshBoard();
-    host.Wait(400);
-    play.faceUp.clear();
-    host.RefreshBoard();
-    host.Wait(100);
-    // The record holds the first tile only; the slots empty with the booking.
-    BookMove(kMemoryMissPoints);
+    // Both faces stay up long enough to be remembered, then turn down.
+    HoldBusy(400, [this] {
+        play.faceUp.clear();
+        host.RefreshBoard();
+        // The record holds the first tile only; the slots empty with the booking.
+        HoldBusy(100, [this] { BookMove(kMemoryMissPoints); });
+    });
+}
+
+void TMahJong_interface::HoldBusy(int milliseconds, std::function<void()> then) {
+    play.busy = true;
+    host.After(milliseconds, [this, alive = std::weak_ptr<int>(waitToken), then = std::move(then)] {
+        if (alive.expired()) {
+            return;  // cancelled, or the engine is gone
+        }
+        play.busy = false;
+        then();
+    });
+}
+
+void TMahJong_interface::CancelWaits() {
+    waitToken = std::make_shared<int>(0);
+    play.busy = false;
 }
 
 void TMahJong_interface::BookMove(std::int64_t points) {
@@ -183,6 +206,7 @@ bool TMahJong_interface::EndGame() {
     if (!play.playing) {
         return true;
     }
+    CancelWaits();
     const bool faceDown = rules.faceDown != 0;
     if (faceDown) {
         if (play.won && board.tilesLeft <= 0 && counters.rawScore < MemoryUpNeeded()) {

@@ -9,6 +9,8 @@
 // close request in SavedGames.cpp.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -61,7 +63,8 @@ class TMahJong_interface : public TMahJong_graphic {
     // --- Play ---
 
     // The pick of a free tile under the pointer; returns whether a move
-    // (a match or a Memory-Up miss) was completed.
+    // (a match or a Memory-Up miss) was completed. A miss, and a match of
+    // three or four tiles, are booked after a pause, with the board busy.
     bool PickTile(int level, int column, int row, CellCode anchorCode);
     // Runs the match finder; with `recountTiles` tiles left becomes the
     // number of live tiles.
@@ -137,6 +140,13 @@ class TMahJong_interface : public TMahJong_graphic {
     void AfterEnd(bool won, int serial);
     void CompleteMove();
     void CompleteMiss(BoardPos missed);
+    void RemoveSelectedTiles();
+    // Runs `then` once `milliseconds` have passed, with the board busy
+    // meanwhile: picks and the move commands are ignored. A game started or
+    // ended meanwhile (CancelWaits) or the engine gone, and it never runs.
+    void HoldBusy(int milliseconds, std::function<void()> then);
+    // Forgets what HoldBusy queued and frees the board.
+    void CancelWaits();
     void BookMove(std::int64_t points);
     // Plays the event's sound when its switches are on.
     void PlayEventSound(SoundEvent event);
@@ -144,6 +154,9 @@ class TMahJong_interface : public TMahJong_graphic {
     int EffectiveTilesToMatch() const;
     UndoLimit CurrentUndoLimit() const;
     bool WriteGameFile(LayoutFileKind kind, const std::string& fileName);
+
+    // What HoldBusy queued runs only while this very token lives.
+    std::shared_ptr<int> waitToken = std::make_shared<int>(0);
 };
 
 }  // namespace jw

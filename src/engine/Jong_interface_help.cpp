@@ -18,7 +18,6 @@ void TMahJong_interface::SuggestMove() {
     const std::optional<MatchCandidate> pick = finder.ChooseForHint(selection);
     if (pick) {
         suggestedPairs += pick->SuggestedText();
-        play.busy = true;
         const SelectionSlots playerSelection = selection;
         selection.Clear();
         for (int k = 0; k < pick->size; ++k) {
@@ -26,11 +25,12 @@ void TMahJong_interface::SuggestMove() {
             selection.Add(pos, pick->codes[static_cast<std::size_t>(k)]);
         }
         host.RefreshBoard();
-        host.Wait(800);
-        selection = playerSelection;
-        host.RefreshBoard();
-        ++finder.hintCursor;
-        play.busy = false;
+        // The pair stays on show, then the player's own selection comes back.
+        HoldBusy(800, [this, playerSelection] {
+            selection = playerSelection;
+            host.RefreshBoard();
+            ++finder.hintCursor;
+        });
     }
     ++counters.suggestCount;
     counters.suggestPenaltyTotal +=

@@ -55,7 +55,7 @@ bool TMahJong_interface::StartGame(ReadMode readMode, GameId id, const std::stri
         play.won = false;
         play.ended = false;
         play.counted = -1;
-        play.busy = false;
+        CancelWaits();
         play.undoDone = false;
         play.redoDone = false;
         play.bookmarkFile.clear();

@@ -14,7 +14,7 @@ struct PlayState {
     bool won = false;      // the last tile went; cleared when the game does not count as won
     bool ended = false;    // the game has been ended
     int counted = -1;      // -1 at game start, 1 after the first completed move
-    bool busy = false;     // a hint is on show; the board ignores presses
+    bool busy = false;     // a hint, a miss or a group is on show; presses are ignored
     bool winningAnimation = false;  // the winning animation runs
     bool undoDone = false;          // an undo since the last move
     bool redoDone = false;          // a redo since the last move

@@ -411,6 +411,7 @@ bool TMahJong_interface::GoToBookmark() {
         host.Inform("File not found: " + play.bookmarkFile);
         return false;
     }
+    CancelWaits();  // a hint on show belongs to the board being left
     const GameSnapshot before = GameSnapshot::Of(*this);
     undoStack.Clear();
     redoStack.Clear();

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -71,7 +72,7 @@ struct ScreenInfo {
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // A modal message box with the given buttons; returns the button chosen.
@@ -85,8 +86,10 @@ public:
     // only OK is offered.
     virtual AdviceAnswer ConfirmAdviceWindow(const std::string& text, bool cancelWanted) = 0;
 
-    // Waits while the interface stays responsive.
-    virtual void Wait(int milliseconds) = 0;
+    // Runs `then` once `milliseconds` have passed and returns at once; the
+    // interface stays responsive meanwhile. Nothing runs when the host is
+    // destroyed first.
+    virtual void After(int milliseconds, std::function<void()> then) = 0;
     virtual void Beep() = 0;
 
     virtual LocalTime Now() = 0;

@@ -221,13 +221,15 @@ bool PlayersSession::RepairInvalidName() {
 
 void PlayersSession::Save(const std::string& current) {
     host.SetBusy(true);
-    host.Wait(100);
     if (hooks.setCurrentPlayer) {
         hooks.setCurrentPlayer(current);
     }
     StorePlayers(settings, current, names, changed);
     host.RefreshStatusBar();
-    host.SetBusy(false);
+    // The busy pointer stays a moment so that the save is noticed; the
+    // host outlives this window.
+    Host& shownOn = host;
+    host.After(100, [&shownOn] { shownOn.SetBusy(false); });
 }
 
 bool PlayersSession::Select() {

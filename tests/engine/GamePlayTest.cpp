@@ -101,6 +101,7 @@ TEST_F(GamePlay, AFaceDownMissCostsTwentyAndTurnsTheTilesBack) {
     EXPECT_FALSE(Pick(one));  // already turned up: nothing happens
     EXPECT_EQ(engine.selection.Count(), 1);
     EXPECT_TRUE(Pick(other));
+    host.RunWaits();
     EXPECT_EQ(engine.counters.rawScore, -20);
     EXPECT_EQ(engine.counters.matchesMade, 1);
     EXPECT_EQ(engine.selection.Count(), 0);
@@ -193,6 +194,7 @@ TEST_F(GamePlay, AFaceDownGameBelowTheNeededScoreIsLost) {
     for (int k = 0; k < 4; ++k) {
         Pick(t1);
         Pick(t3);  // a miss
+        host.RunWaits();
     }
     Pick(t1);
     Pick(t2);
@@ -305,6 +307,7 @@ TEST_F(GamePlay, HintsCycleChargeAndRecordTheirPairs) {
     BeginOnBoard(4);
     for (int k = 0; k < 4; ++k) {
         engine.SuggestMove();
+        host.RunWaits();
     }
     EXPECT_EQ(engine.suggestedPairs, "1001a1002b1001a1003b1002a1003b1001a1002b");
     EXPECT_EQ(host.waits, (std::vector<int>{800, 800, 800, 800}));
@@ -347,6 +350,7 @@ TEST_F(GamePlay, GamesOfThreeAndFourTilesPlayWithoutPairs) {
         for (int k = 0; k < ttm; ++k) {
             EXPECT_EQ(Pick(ones[static_cast<std::size_t>(k)]), k == ttm - 1);
         }
+        host.RunWaits();
         EXPECT_EQ(engine.counters.rawScore, 10);
         EXPECT_EQ(engine.board.tilesLeft, 5 - ttm);
         EXPECT_EQ(host.waits, (std::vector<int>{100}));
@@ -354,6 +358,136 @@ TEST_F(GamePlay, GamesOfThreeAndFourTilesPlayWithoutPairs) {
         EXPECT_EQ(host.noMoreMatchesShown, before + 1);
         engine.counters = GameCounters{};
     }
+}
+
+// The pauses of play run on the host's timer: the engine returns at once and
+// stays busy until the pause is over.
+
+TEST_F(GamePlay, AHintShowsItsPairWhileBusyThenGivesTheSelectionBack) {
+    const BoardPos one = Lone(1);
+    const BoardPos two = Lone(2);
+    Lone(5);
+    const BoardPos five = Lone(17);
+    const BoardPos six = Lone(18);
+    BeginOnBoard(5);
+    ASSERT_FALSE(Pick(five));
+    ASSERT_TRUE(Pick(six));  // a move to undo
+    ASSERT_FALSE(Pick(two));
+    const int refreshes = host.boardRefreshes;
+
+    engine.SuggestMove();
+    EXPECT_EQ(host.waits, std::vector<int>{800});
+    ASSERT_TRUE(engine.play.busy);
+    ASSERT_EQ(engine.selection.Count(), 2);  // the hinted pair, on show
+    EXPECT_EQ(engine.selection.Pos(0), one);
+    EXPECT_EQ(engine.selection.Pos(1), two);
+    EXPECT_EQ(engine.counters.suggestCount, 1);
+    // Meanwhile picks, hints and undo are ignored.
+    EXPECT_FALSE(Pick(one));
+    engine.SuggestMove();
+    EXPECT_FALSE(engine.Undo());
+    EXPECT_EQ(engine.counters.suggestCount, 1);
+    EXPECT_EQ(engine.counters.matchesMade, 1);
+    EXPECT_EQ(engine.board.tilesLeft, 3);
+    host.Elapse(799);
+    EXPECT_TRUE(engine.play.busy);
+    EXPECT_EQ(engine.selection.Count(), 2);
+
+    host.Elapse(1);
+    EXPECT_FALSE(engine.play.busy);
+    ASSERT_EQ(engine.selection.Count(), 1);  // the player's own pick is back
+    EXPECT_EQ(engine.selection.Pos(0), two);
+    EXPECT_EQ(engine.finder.hintCursor, 1);
+    EXPECT_GT(host.boardRefreshes, refreshes + 1);
+    EXPECT_EQ(host.PendingWaits(), 0u);
+    // And play goes on.
+    EXPECT_TRUE(Pick(one));
+    EXPECT_EQ(engine.board.tilesLeft, 1);
+}
+
+TEST_F(GamePlay, AMemoryUpMissStaysFaceUpThenTurnsDownThenIsBooked) {
+    engine.rules.faceDown = 1;
+    const BoardPos one = Lone(1);
+    Lone(2);
+    const BoardPos other = Lone(3);
+    const BoardPos fourth = Lone(4);
+    BeginOnBoard(4);
+    Pick(one);
+    EXPECT_TRUE(Pick(other));
+
+    // 400 ms with both faces up, nothing booked, the board deaf.
+    EXPECT_TRUE(engine.play.busy);
+    EXPECT_EQ(engine.play.faceUp, (std::vector<BoardPos>{one, other}));
+    EXPECT_FALSE(Pick(fourth));
+    EXPECT_EQ(engine.play.faceUp.size(), 2u);
+    host.Elapse(399);
+    EXPECT_EQ(engine.play.faceUp.size(), 2u);
+    EXPECT_EQ(engine.counters.rawScore, 0);
+
+    // Then face down, 100 ms more before the booking.
+    host.Elapse(1);
+    EXPECT_TRUE(engine.play.faceUp.empty());
+    EXPECT_TRUE(engine.play.busy);
+    EXPECT_EQ(engine.counters.matchesMade, 0);
+    EXPECT_TRUE(engine.undoStack.Empty());
+    host.Elapse(100);
+    EXPECT_FALSE(engine.play.busy);
+    EXPECT_EQ(engine.counters.matchesMade, 1);
+    EXPECT_EQ(engine.counters.rawScore, -20);
+    EXPECT_EQ(engine.selection.Count(), 0);
+    EXPECT_EQ(host.waits, (std::vector<int>{400, 100}));
+}
+
+TEST_F(GamePlay, AMissOfAGameQuitMeanwhileIsNeverBooked) {
+    engine.rules.faceDown = 1;
+    const BoardPos one = Lone(1);
+    Lone(2);
+    const BoardPos other = Lone(3);
+    Lone(4);
+    BeginOnBoard(4);
+    Pick(one);
+    Pick(other);
+    host.Elapse(400);  // between the two pauses
+    engine.QuitGame();
+    EXPECT_FALSE(engine.play.busy);
+    const int ended = static_cast<int>(hooks.results.size());
+    host.RunWaits();
+    EXPECT_EQ(engine.counters.matchesMade, 0);
+    EXPECT_EQ(engine.counters.rawScore, 0);
+    EXPECT_TRUE(engine.undoStack.Empty());
+    EXPECT_EQ(static_cast<int>(hooks.results.size()), ended);
+}
+
+TEST_F(GamePlay, AGroupOfThreeGoesOnlyAfterItsPause) {
+    engine.rules.tilesToMatch = 3;
+    std::vector<BoardPos> ones;
+    for (const TileId id : {1, 2, 3}) {
+        ones.push_back(Lone(id));
+    }
+    Lone(5);
+    BeginOnBoard(4);
+    for (const BoardPos& pos : ones) {
+        Pick(pos);
+    }
+    // The sound at once; the tiles still there, the board busy.
+    EXPECT_EQ(host.sounds, std::vector<std::string>{"Pairing"});
+    EXPECT_TRUE(engine.play.busy);
+    for (const BoardPos& pos : ones) {
+        EXPECT_TRUE(IsAnchor(engine.board.At(pos.level, pos.column, pos.row)));
+    }
+    EXPECT_EQ(engine.board.tilesLeft, 4);
+    EXPECT_EQ(engine.counters.rawScore, 0);
+    host.Elapse(99);
+    EXPECT_EQ(engine.board.tilesLeft, 4);
+
+    host.Elapse(1);
+    EXPECT_FALSE(engine.play.busy);
+    for (const BoardPos& pos : ones) {
+        EXPECT_EQ(engine.board.At(pos.level, pos.column, pos.row), kRemovedAnchor);
+    }
+    EXPECT_EQ(engine.board.tilesLeft, 1);
+    EXPECT_EQ(engine.counters.rawScore, 10);
+    EXPECT_EQ(engine.counters.matchesMade, 1);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "EngineFixture.h"
 #include "engine/LayoutWriter.h"
@@ -221,6 +222,45 @@ TEST_F(GameStart, RandomGamesFromAllGamesAndFromFavourites) {
     host.randomValues = {0, 1, 1};
     EXPECT_TRUE(engine.RandomGame(RandomGameSource::Favorites));
     EXPECT_EQ(engine.gameId, 0);
+}
+
+TEST_F(GameStart, AHintOnShowWhenANewGameStartsLeavesTheNewBoardAlone) {
+    host.randomValues = {2222222, 333333};
+    ASSERT_TRUE(Start(ReadMode::NewGame));
+    engine.SuggestMove();
+    ASSERT_TRUE(engine.play.busy);
+    ASSERT_EQ(engine.selection.Count(), 2);
+
+    host.randomValues = {4444444, 555555};
+    ASSERT_TRUE(Start(ReadMode::NewGame));
+    EXPECT_FALSE(engine.play.busy);  // the new board takes picks at once
+    const std::vector<std::string> dealt = Tiles(engine.board);
+    const BoardPos picked = engine.board.FindAnchor(engine.finder.Candidates().front().codes[0]);
+    engine.PickTile(picked.level, picked.column, picked.row,
+                    engine.board.At(picked.level, picked.column, picked.row));
+    ASSERT_EQ(engine.selection.Count(), 1);
+
+    // The old hint's time runs out: nothing of it comes back.
+    host.RunWaits();
+    EXPECT_EQ(Tiles(engine.board), dealt);
+    ASSERT_EQ(engine.selection.Count(), 1);
+    EXPECT_EQ(engine.selection.Pos(0), picked);
+    EXPECT_EQ(engine.finder.hintCursor, 0);
+    EXPECT_FALSE(engine.play.busy);
+}
+
+TEST_F(GameStart, AHintOnShowWhenTheEngineGoesAwayNeverComesBack) {
+    host.randomValues = {2222222, 333333};
+    auto gone = std::make_unique<TMahJong_interface>(host);
+    gone->resources = &resources;
+    gone->settings = &settings;
+    ASSERT_TRUE(gone->StartGame(ReadMode::NewGame, 0, "", "Ann"));
+    const int refreshes = host.boardRefreshes;
+    gone->SuggestMove();
+    ASSERT_EQ(host.PendingWaits(), 1u);
+    gone.reset();
+    host.RunWaits();                                // would touch the destroyed engine
+    EXPECT_EQ(host.boardRefreshes, refreshes + 1);  // only the hint's own
 }
 
 }  // namespace

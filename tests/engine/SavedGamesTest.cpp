@@ -130,6 +130,7 @@ TEST_F(SavedGames, OpeningASavedGameContinuesItExactly) {
     ASSERT_TRUE(engine.Undo());
     ASSERT_TRUE(engine.Redo());
     engine.SuggestMove();
+    host.RunWaits();
     host.now.minute = 7;
     host.now.second = 30;
     const std::string file = folder / "game.mjg";

@@ -1,5 +1,8 @@
 #include "platform/ScriptedHost.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace jw::test {
 
 ScriptedHost::ScriptedHost() : generator(kDefaultSeed) {}
@@ -37,10 +40,48 @@ AdviceAnswer ScriptedHost::ConfirmAdviceWindow(const std::string& text, bool can
     return answer;
 }
 
-void ScriptedHost::Wait(int milliseconds) {
+void ScriptedHost::After(int milliseconds, std::function<void()> then) {
     waits.push_back(milliseconds);
-    if (waitAdvancesClock && milliseconds > 0) {
-        monotonicMs += milliseconds;
+    pending.push_back({waitClock + std::max(milliseconds, 0), std::move(then)});
+}
+
+void ScriptedHost::PassTime(std::int64_t until) {
+    if (until > waitClock) {
+        if (waitAdvancesClock) {
+            monotonicMs += until - waitClock;
+        }
+        waitClock = until;
+    }
+}
+
+bool ScriptedHost::RunNextDue(std::int64_t until) {
+    // The earliest due; of equal ones the first queued.
+    auto next = pending.end();
+    for (auto it = pending.begin(); it != pending.end(); ++it) {
+        if (it->due <= until && (next == pending.end() || it->due < next->due)) {
+            next = it;
+        }
+    }
+    if (next == pending.end()) {
+        return false;
+    }
+    PassTime(next->due);
+    const std::function<void()> then = std::move(next->then);
+    pending.erase(next);
+    then();
+    return true;
+}
+
+void ScriptedHost::Elapse(int milliseconds) {
+    const std::int64_t until = waitClock + std::max(milliseconds, 0);
+    while (RunNextDue(until)) {
+    }
+    PassTime(until);
+}
+
+void ScriptedHost::RunWaits() {
+    while (!pending.empty()) {
+        RunNextDue(std::numeric_limits<std::int64_t>::max());
     }
 }
 

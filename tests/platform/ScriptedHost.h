@@ -6,14 +6,18 @@
 //   Yes for Yes/No and Yes/No/Cancel boxes.
 // - Advice windows are recorded and answered from `adviceAnswers` (default:
 //   OK, box not ticked).
-// - The clocks stand still unless a test moves them; Wait() advances the
-//   monotonic clock by the time waited when `waitAdvancesClock` is set.
+// - The clocks stand still unless a test moves them. After() records the time
+//   asked for in `waits` and queues its continuation; Elapse() and
+//   RunWaits() let the time pass and run what falls due, moving the
+//   monotonic clock along when `waitAdvancesClock` is set. A test can so look
+//   at the state during a wait and after it.
 // - Random() draws from a std::mt19937 seeded with a fixed value (see
 //   SeedRandom), or from `randomValues` while that queue is not empty.
 #pragma once
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -47,7 +51,7 @@ class ScriptedHost : public Host {
     AdviceAnswer ShowAdviceWindow(const std::string& text, int picture) override;
     AdviceAnswer ConfirmAdviceWindow(const std::string& text, bool cancelWanted) override;
 
-    void Wait(int milliseconds) override;
+    void After(int milliseconds, std::function<void()> then) override;
     void Beep() override { ++beeps; }
 
     LocalTime Now() override { return now; }
@@ -80,6 +84,14 @@ class ScriptedHost : public Host {
     std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override;
     HoldAndExitChoice ShowHoldAndExit() override;
     std::string DocumentsFolder() override { return documentsFolder; }
+
+    // Lets `milliseconds` pass, running in order of due time every queued
+    // continuation that falls due, also those queued meanwhile.
+    void Elapse(int milliseconds);
+    // Lets time pass until nothing is queued any more.
+    void RunWaits();
+    // The continuations still queued.
+    std::size_t PendingWaits() const { return pending.size(); }
 
     // Restarts the random generator with `seed`.
     void SeedRandom(std::uint32_t seed) { generator.seed(seed); }
@@ -118,7 +130,17 @@ class ScriptedHost : public Host {
     int holdAndExitShown = 0;
 
   private:
+    struct Pending {
+        std::int64_t due = 0;  // on the wait clock
+        std::function<void()> then;
+    };
+    // Runs the earliest continuation due by `until`; false when none is.
+    bool RunNextDue(std::int64_t until);
+    void PassTime(std::int64_t until);
+
     std::mt19937 generator;
+    std::int64_t waitClock = 0;    // the time waits are measured on
+    std::vector<Pending> pending;  // in the order queued
 };
 
 }  // namespace jw::test

@@ -41,12 +41,40 @@ TEST(ScriptedHostTest, RandomIsDeterministicAndInRange) {
 TEST(ScriptedHostTest, WaitMovesTheMonotonicClock) {
     ScriptedHost host;
     host.monotonicMs = 1000;
-    host.Wait(400);
+    host.After(400, [] {});
+    host.RunWaits();
     EXPECT_EQ(host.MonotonicMs(), 1400);
     host.waitAdvancesClock = false;
-    host.Wait(400);
+    host.After(400, [] {});
+    host.RunWaits();
     EXPECT_EQ(host.MonotonicMs(), 1400);
     EXPECT_EQ(host.waits, (std::vector<int>{400, 400}));
+}
+
+TEST(ScriptedHostTest, ContinuationsRunWhenTheirTimeHasPassed) {
+    ScriptedHost host;
+    std::vector<std::string> ran;
+    host.After(300, [&] { ran.push_back("300"); });
+    host.After(100, [&] {
+        ran.push_back("100");
+        // Queued while time passes: due at 100 + 50.
+        host.After(50, [&] { ran.push_back("150"); });
+    });
+    host.After(100, [&] { ran.push_back("100 second"); });
+    EXPECT_TRUE(ran.empty());  // nothing runs before its time
+    host.Elapse(99);
+    EXPECT_TRUE(ran.empty());
+    EXPECT_EQ(host.MonotonicMs(), 99);
+    host.Elapse(1);
+    EXPECT_EQ(ran, (std::vector<std::string>{"100", "100 second"}));
+    EXPECT_EQ(host.PendingWaits(), 2u);
+    host.Elapse(100);
+    EXPECT_EQ(ran, (std::vector<std::string>{"100", "100 second", "150"}));
+    EXPECT_EQ(host.MonotonicMs(), 200);
+    host.RunWaits();
+    EXPECT_EQ(ran.back(), "300");
+    EXPECT_EQ(host.MonotonicMs(), 300);
+    EXPECT_EQ(host.PendingWaits(), 0u);
 }
 
 }  // namespace

@@ -271,6 +271,7 @@ TEST(PlayersWindow, SelectingAnotherPlayerEndsTheRunningGameFirst) {
     EXPECT_EQ(Read(w.settings, setting::kUserDefault), "Bob");
     // The list was not changed, so the slots are not rewritten.
     EXPECT_EQ(w.Slot(3), "-");
+    w.host.RunWaits();
     EXPECT_EQ(w.host.waits, std::vector<int>{100});
     EXPECT_EQ(w.host.busyChanges, (std::vector<bool>{true, false}));
 }

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -28,6 +29,7 @@
 #include "presentation/BoardRenderer.h"
 #include "records/SettingsFile.h"
 #include "shell/CommandTable.h"
+#include "shell/ui/BoardView.h"
 #include "shell/ui/GameShell.h"
 #include "shell/ui/J_Main.h"
 #include "shell/ui/QtHost.h"
@@ -291,7 +293,7 @@ TEST(CustomizeDialog, AdvancedValuesComeBackOnlyOnOk) {
 
 using CustomizeInGame = test::StartedShell;
 
-// The dialog the next modal loop shows, handed to `act`.
+// The dialog that shows next, window-modal, handed to `act`.
 void WhenCustomizeShows(std::function<void(TfrmJCustomize&)> act) {
     QTimer::singleShot(50, [act = std::move(act)] {
         auto* dialog = qobject_cast<TfrmJCustomize*>(QApplication::activeModalWidget());
@@ -319,7 +321,7 @@ TEST_F(CustomizeInGame, CancelAfterChangingEverythingWritesOnlyTheTileSize) {
         dialog.reject();
     });
     shell->Window()->Action(CommandId::Customize)->trigger();
-    EXPECT_TRUE(shown);
+    EXPECT_TRUE(QTest::qWaitFor([&shown] { return shown; }, 2000));
     const std::string letter(1, shell->Renderer()->Tiles().choice.sizeLetter);
     EXPECT_EQ(settings.ReadString("Preference", "Tile_Set_Size", ""), letter);
     // Put the "?" back: then nothing else may differ.
@@ -339,9 +341,76 @@ TEST_F(CustomizeInGame, CtrlOOpensCustomizeAndOkAppliesTheToolbarStyle) {
         dialog.btnOKClick();
     });
     QTest::keyClick(shell->Window(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_TRUE(shown);
+    EXPECT_TRUE(QTest::qWaitFor([&shown] { return shown; }, 2000));
     SettingsFile settings(shell->DataFolder() + "cnfg.dat");
     EXPECT_EQ(Read(settings, setting::kToolbarStyle), 1);
+}
+
+TEST_F(CustomizeInGame, APreviewHidesTheDialogAndTheSameDialogComesBack) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    SettingsFile settings(shell->DataFolder() + "cnfg.dat");
+    ASSERT_NE(Read(settings, setting::kToolbarStyle), 1);
+    TfrmJCustomize* previewed = nullptr;
+    WhenCustomizeShows([&previewed](TfrmJCustomize& dialog) {
+        previewed = &dialog;
+        dialog.AnimationList()->setCurrentIndex(2);
+        dialog.StyleGroup()->button(1)->click();  // an unsaved choice
+        dialog.PreviewButton()->click();
+    });
+    shell->Window()->Action(CommandId::Customize)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shell->Engine()->play.winningAnimation; }, 3000));
+    ASSERT_NE(previewed, nullptr);
+    EXPECT_FALSE(previewed->isVisible());
+    EXPECT_EQ(shell->Window()->findChild<TfrmJCustomize*>(), previewed);
+    EXPECT_NE(Read(settings, setting::kToolbarStyle), 1);  // nothing written yet
+
+    // A key ends the animation; the dialog returns with the choices made.
+    QTest::keyClick(shell->Window()->Board(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return previewed->isVisible(); }, 3000));
+    EXPECT_FALSE(shell->WinAnimationActive());
+    EXPECT_EQ(QApplication::activeModalWidget(), previewed);
+    EXPECT_TRUE(previewed->StyleGroup()->button(1)->isChecked());
+
+    // Only OK writes and applies them, and the dialog then goes.
+    previewed->btnOKClick();
+    EXPECT_EQ(Read(settings, setting::kToolbarStyle), 1);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return shell->Window()->findChild<TfrmJCustomize*>() == nullptr; }, 2000));
+    // It may open again.
+    bool shownAgain = false;
+    WhenCustomizeShows([&shownAgain](TfrmJCustomize& dialog) {
+        shownAgain = true;
+        dialog.reject();
+    });
+    shell->Window()->Action(CommandId::Customize)->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&shownAgain] { return shownAgain; }, 2000));
+}
+
+TEST_F(CustomizeInGame, ClosingTheWindowDuringAPreviewEndsTheDialogAsCancelled) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    SettingsFile settings(shell->DataFolder() + "cnfg.dat");
+    Write(settings, setting::kTileSetSize, std::string("?"));
+    const int style = Read(settings, setting::kToolbarStyle);
+    QPointer<TfrmJCustomize> previewed;
+    WhenCustomizeShows([&previewed, style](TfrmJCustomize& dialog) {
+        previewed = &dialog;
+        dialog.StyleGroup()->button(style == 1 ? 0 : 1)->click();
+        dialog.PreviewButton()->click();
+    });
+    shell->Window()->Action(CommandId::Customize)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shell->Engine()->play.winningAnimation; }, 3000));
+
+    // The close waits for the animation, which it ends; then the dialog
+    // goes without coming back and the window closes.
+    EXPECT_FALSE(shell->Window()->close());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shell->Window()->isVisible(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&previewed] { return previewed.isNull(); }, 2000));
+    // Its closing steps ran, as for Cancel: the size letter only.
+    const std::string letter(1, shell->Renderer()->Tiles().choice.sizeLetter);
+    EXPECT_EQ(settings.ReadString("Preference", "Tile_Set_Size", ""), letter);
+    EXPECT_EQ(Read(settings, setting::kToolbarStyle), style);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
@@ -176,6 +177,7 @@ TEST_F(GameWindow, TheWindowAlwaysShowsTheBoardTheGameHolds) {
         }
     });
     window.Action(CommandId::SuggestMove)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&engine] { return !engine.play.busy; }, 2000));
     ASSERT_EQ(hinted.size(), 2u);
     MoveAndClick(*shell, hinted[0]);
     MoveAndClick(*shell, hinted[1]);
@@ -202,9 +204,52 @@ TEST_F(GameWindow, TheWindowAlwaysShowsTheBoardTheGameHolds) {
     ASSERT_TRUE(pair.has_value());
     MoveAndClick(*shell, pair->first);
     window.Action(CommandId::SuggestMove)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&engine] { return !engine.play.busy; }, 2000));
     MoveAndClick(*shell, pair->second);
     ASSERT_EQ(engine.board.tilesLeft, 138);
     EXPECT_EQ(PixelsUnlikeTheBoard(*shell), 0) << "after a hint with a tile selected";
+}
+
+TEST_F(GameWindow, AHintReturnsAtOnceAndTheWindowsOwnLoopEndsIt) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TMahJong_interface& engine = *shell->Engine();
+    const auto pair = FreePair(engine);
+    ASSERT_TRUE(pair.has_value());
+
+    // A timer of the window's loop, due during the hint: it must not fire
+    // before the command has returned to that loop.
+    bool inCommand = true;
+    bool firedInCommand = false;
+    bool fired = false;
+    QTimer::singleShot(50, [&] {
+        fired = true;
+        firedInCommand = inCommand;
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    shell->Window()->Action(CommandId::SuggestMove)->trigger();
+    inCommand = false;
+    EXPECT_LT(elapsed.elapsed(), 500);
+    EXPECT_FALSE(fired);
+    ASSERT_TRUE(engine.play.busy);
+    EXPECT_EQ(engine.selection.Count(), 2);
+    EXPECT_EQ(engine.counters.suggestCount, 1);
+    EXPECT_EQ(PixelsUnlikeTheBoard(*shell), 0) << "the hinted pair on show";
+
+    // A click meanwhile is ignored.
+    ClickTile(*shell, pair->first);
+    EXPECT_EQ(engine.selection.Count(), 2);
+    EXPECT_EQ(engine.board.tilesLeft, 144);
+
+    EXPECT_TRUE(QTest::qWaitFor([&engine] { return !engine.play.busy; }, 3000));
+    EXPECT_GE(elapsed.elapsed(), 750);
+    EXPECT_TRUE(fired);
+    EXPECT_FALSE(firedInCommand);
+    EXPECT_EQ(engine.selection.Count(), 0);
+    EXPECT_EQ(PixelsUnlikeTheBoard(*shell), 0) << "after the hint";
+    ClickTile(*shell, pair->first);
+    EXPECT_EQ(engine.selection.Count(), 1);
 }
 
 TEST_F(GameWindow, QuitGameClearsTheFiguresAndANewGameTheTileValue) {

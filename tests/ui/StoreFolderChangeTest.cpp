@@ -52,11 +52,15 @@ TEST_F(StoreFolderChange, HoldsTheGameStoresThePointerAndEnds) {
                 customize->AdvancedButton()->click();
             });
             shell->Window()->Action(CommandId::Customize)->trigger();
-            const auto pointer =
-                ReadFileBytes((folder.Path() / "data" / "Jadewind" / "fold.dat").string(), 1 << 16);
-            const bool pointed = pointer && pointer->find(target) != std::string::npos;
-            const bool held = std::filesystem::exists(shell->Engine()->HeldGameFile());
-            ::_exit(pointed && held ? 0 : 5);
+            // The dialog is open without a loop of its own: let the events run.
+            const auto pointedAndHeld = [&] {
+                const auto pointer = ReadFileBytes(
+                    (folder.Path() / "data" / "Jadewind" / "fold.dat").string(), 1 << 16);
+                const bool pointed = pointer && pointer->find(target) != std::string::npos;
+                const bool held = std::filesystem::exists(shell->Engine()->HeldGameFile());
+                return pointed && held;
+            };
+            ::_exit(QTest::qWaitFor(pointedAndHeld, 5000) ? 0 : 5);
         },
         ::testing::ExitedWithCode(0), "");
 }

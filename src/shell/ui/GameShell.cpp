@@ -307,6 +307,9 @@ void GameShell::CreateEngine() {
     host.onRefreshTitle = [this] { RefreshTitle(); };
     host.onRefreshMenus = [this] { RefreshMenus(); };
     host.onRefreshBoard = [this] { renderer->RedrawBoard(); };
+    // A hint that ends or a move booked after its pause changes the score,
+    // the menus and the title, as a move made at once does.
+    host.onWaitOver = [this] { AfterMove(); };
 }
 
 void GameShell::ApplyPointer() {

@@ -46,6 +46,7 @@ struct GameNumberRow;
 class WinAnimation;
 class Recorder;
 class TfrmJComments;
+class TfrmJCustomize;
 class TfrmJFavorite;
 class TfrmJFavoriteAdd;
 class TfrmJPlayers;
@@ -148,7 +149,10 @@ class GameShell : public QObject {
     void WireLookCommands();
     // "&Options": the Customize dialog.
     void WireCustomizeCommands();
+    // Opens the dialog and returns; its previews and its closing steps follow
+    // on its `finished` signal.
     void OpenCustomize(int page);
+    void AfterPreview(TfrmJCustomize& dialog);
     void ApplyCustomizedValues();
     void ChangeDataFolderAndEnd(const std::string& folder);
     // The game information window (GameShellInfo.cpp).
@@ -300,6 +304,7 @@ class GameShell : public QObject {
     TfrmJInfoGame* infoGame = nullptr;
     bool gameInfoWanted = false;
     bool dataFolderChanged = false;            // the program ends without its closing steps
+    bool customizeOpen = false;                // the Customize dialog is up or previewing
     std::optional<WindowPlace> infoGamePlace;  // until its first showing
     // The two tile legends, owned by the main window, their stored places
     // until their first showing, and whether the player wants one open.

@@ -1,8 +1,12 @@
 // "&Options": the Customize dialog, its winning-animation previews, and
-// applying what OK wrote to the running program.
+// applying what OK wrote to the running program. The dialog is window-modal
+// and opened without a loop of its own: a preview and the closing steps are
+// states that follow its `finished` signal.
 #include <QApplication>
-#include <QEventLoop>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
+#include <memory>
 
 #include "engine/Jong_class_interface.h"
 #include "layouts/CustomizeOptions.h"
@@ -25,16 +29,18 @@ void GameShell::WireCustomizeCommands() {
 }
 
 void GameShell::OpenCustomize(int page) {
-    if (engine->play.winningAnimation) {
+    if (engine->play.winningAnimation || customizeOpen) {
         return;
     }
     host.SetBusy(true);
-    TfrmJCustomize dialog(host, *settings, library.get(), page, window.get());
-    dialog.resetToolbars = [this] { window->ResetBarArrangement(); };
-    dialog.openAdvanced = [this, &dialog](CustomizeValues& values) {
+    // Lives until it closes for good; a child of the window, so that it goes
+    // with it.
+    auto* dialog = new TfrmJCustomize(host, *settings, library.get(), page, window.get());
+    dialog->resetToolbars = [this] { window->ResetBarArrangement(); };
+    dialog->openAdvanced = [this, dialog](CustomizeValues& values) {
         TfrmJOptionsAdvanced advanced(host, values, config->DefaultDataFolder(),
                                       config->ResolveDataFolder(), library.get(), kProgramName,
-                                      &dialog);
+                                      dialog);
         advanced.changeDataFolder = [this](const std::string& folder) {
             ChangeDataFolderAndEnd(folder);
         };
@@ -49,32 +55,45 @@ void GameShell::OpenCustomize(int page) {
     };
     host.SetBusy(false);
 
-    bool previewed = false;
-    int result = dialog.exec();
-    // Each preview hides the dialog, plays the animation of its unsaved
-    // choice, and shows the same dialog again.
-    while (result == TfrmJCustomize::kPreviewRequested) {
-        previewed = true;
-        QApplication::processEvents();
-        QEventLoop wait;
-        PreviewWinningAnimation(dialog.PreviewName(), dialog.PreviewSeconds(),
-                                [&wait] { wait.quit(); });
-        if (WinAnimationActive()) {
-            wait.exec();
+    customizeOpen = true;
+    auto previewed = std::make_shared<bool>(false);
+    QObject::connect(dialog, &QDialog::finished, dialog, [this, dialog, previewed](int result) {
+        if (result == TfrmJCustomize::kPreviewRequested) {
+            // The dialog is hidden while the animation of its unsaved choice
+            // plays; then the same dialog comes back. Both steps start from
+            // the event loop, not from inside the dialog's own signal.
+            *previewed = true;
+            QTimer::singleShot(0, dialog, [this, dialog] {
+                PreviewWinningAnimation(dialog->PreviewName(), dialog->PreviewSeconds(),
+                                        [this, dialog = QPointer<TfrmJCustomize>(dialog)] {
+                                            if (dialog) {
+                                                AfterPreview(*dialog);
+                                            }
+                                        });
+            });
+            return;
         }
-        QApplication::processEvents();
-        result = dialog.exec();
-    }
+        // Whatever closed it: the automatic tile size keeps its letter.
+        WriteClosingValues(*settings, dialog->Values(), renderer->Tiles().choice.sizeLetter);
+        if (result == QDialog::Accepted) {
+            ApplyCustomizedValues();
+        }
+        if (*previewed) {
+            renderer->RedrawBoard();
+        }
+        customizeOpen = false;
+        window->Board()->setFocus();
+        dialog->deleteLater();
+    });
+    dialog->open();
+}
 
-    // Whatever closed it: the automatic tile size keeps its letter.
-    WriteClosingValues(*settings, dialog.Values(), renderer->Tiles().choice.sizeLetter);
-    if (result == QDialog::Accepted) {
-        ApplyCustomizedValues();
-    }
-    if (previewed) {
-        renderer->RedrawBoard();
-    }
-    window->Board()->setFocus();
+void GameShell::AfterPreview(TfrmJCustomize& dialog) {
+    // A close of the window asked for during the preview follows it: the
+    // dialog then ends as cancelled, with its closing steps, instead of
+    // coming back.
+    const auto next = engine->closePending ? &QDialog::reject : &QDialog::open;
+    QTimer::singleShot(0, &dialog, next);
 }
 
 void GameShell::ChangeDataFolderAndEnd(const std::string& folder) {

@@ -1,11 +1,12 @@
 #include "shell/ui/QtHost.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -30,7 +31,9 @@ QString MessageText(const std::string& text) {
     return out;
 }
 
-QtHost::QtHost() : random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {
+QtHost::QtHost()
+    : timers(std::make_unique<QObject>()),
+      random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {
     monotonic.start();
 }
 
@@ -137,14 +140,13 @@ AdviceAnswer QtHost::ConfirmAdviceWindow(const std::string& text, bool cancelWan
     return RunAdviceDialog(owner, text, cancelWanted, 1);
 }
 
-void QtHost::Wait(int milliseconds) {
-    if (milliseconds <= 0) {
-        QCoreApplication::processEvents();
-        return;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
+void QtHost::After(int milliseconds, std::function<void()> then) {
+    QTimer::singleShot(std::max(milliseconds, 0), timers.get(), [this, then = std::move(then)] {
+        then();
+        if (onWaitOver) {
+            onWaitOver();
+        }
+    });
 }
 
 void QtHost::Beep() {

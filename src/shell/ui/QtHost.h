@@ -1,10 +1,12 @@
-// The game's Host on Qt: message boxes, advice windows, waits that keep the
-// window responsive, the clocks, the random generator and the screen.
+// The game's Host on Qt: message boxes, advice windows, timed continuations
+// that keep the window responsive, the clocks, the random generator and the screen.
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
 #include <QRandomGenerator>
 #include <functional>
+#include <memory>
 
 #include "platform/Host.h"
 
@@ -38,12 +40,17 @@ class QtHost : public Host {
     std::function<void()> onRefreshTitle;
     std::function<void()> onRefreshMenus;
     std::function<void()> onRefreshBoard;
+    // Follows every continuation of After(), so that the window shows what
+    // it changed.
+    std::function<void()> onWaitOver;
 
     MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
                               MessageButtons buttons) override;
     AdviceAnswer ShowAdviceWindow(const std::string& text, int picture) override;
     AdviceAnswer ConfirmAdviceWindow(const std::string& text, bool cancelWanted) override;
-    void Wait(int milliseconds) override;
+    // A single-shot timer of this host's: the continuation never runs once
+    // the host is gone.
+    void After(int milliseconds, std::function<void()> then) override;
     void Beep() override;
     LocalTime Now() override;
     std::int64_t MonotonicMs() override;
@@ -79,6 +86,7 @@ class QtHost : public Host {
 
   private:
     QWidget* owner = nullptr;
+    std::unique_ptr<QObject> timers;  // the context of the After() timers
     QElapsedTimer monotonic;
     QRandomGenerator random;
 };
