@@ -21,7 +21,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION")) {
         qputenv("QT_XCB_GL_INTEGRATION", "none");
     }
+    jw::ReportStartupStep("program entered");
     QApplication app(argc, argv);
+    jw::ReportStartupStep("application object made");
     std::string executableFolder =
         QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
     if (executableFolder.empty() || executableFolder.back() != '/') {

@@ -88,16 +88,6 @@ long long ProcessMilliseconds() {
     return static_cast<long long>((uptime - static_cast<double>(startTicks) / ticks) * 1000.0);
 }
 
-// With JADEWIND_STARTUP_REPORT set, each step of the start is reported on
-// stderr with its time since the start of the process.
-void ReportStartupStep(const char* step) {
-    static const bool wanted = qEnvironmentVariableIsSet("JADEWIND_STARTUP_REPORT");
-    if (wanted) {
-        std::fprintf(stderr, "startup: %s after %lld ms\n", step,
-                     static_cast<long long>(ProcessMilliseconds()));
-    }
-}
-
 KeyPress ToKeyPress(const QKeyEvent* event) {
     using K = KeyPress::Key;
     KeyPress press;
@@ -167,6 +157,16 @@ KeyPress ToKeyPress(const QKeyEvent* event) {
 }
 
 }  // namespace
+
+// With JADEWIND_STARTUP_REPORT set, each step of the start is reported on
+// stderr with its time since the start of the process.
+void ReportStartupStep(const char* step) {
+    static const bool wanted = qEnvironmentVariableIsSet("JADEWIND_STARTUP_REPORT");
+    if (wanted) {
+        std::fprintf(stderr, "startup: %s after %lld ms\n", step,
+                     static_cast<long long>(ProcessMilliseconds()));
+    }
+}
 
 // What the engine asks of the rest of the program, as far as the game
 // window provides it.

@@ -58,6 +58,10 @@ class InputHook;
 class TfrmJInfoLayoutEditor;
 struct PixelRect;
 
+// With JADEWIND_STARTUP_REPORT set, reports a step of the start on stderr
+// with its time since the process started.
+void ReportStartupStep(const char* step);
+
 class GameShell : public QObject {
     friend class ShellHooks;
 
