@@ -5,8 +5,13 @@
 #include <numbers>
 #include <vector>
 
+#include "presentation/Parallel.h"
+
 namespace jw {
 namespace {
+
+// Results at least this large are made on two cores.
+constexpr long long kTwoCoreResultPixels = 256 * 1024;
 
 double Sinc(double x) {
     if (x == 0.0) {
@@ -110,39 +115,47 @@ Image Resample(const Image& src, int width, int height, double radius, double (*
 
     // The rows resampled across are made when a row of the result first
     // needs them and kept in a ring just deep enough for one row's taps, so
-    // that a large picture never needs a float copy of itself.
-    const std::size_t rowFloats = static_cast<std::size_t>(width) * 4;
-    const int ringRows = down.stride;
-    std::vector<float> ring(rowFloats * static_cast<std::size_t>(ringRows));
-    std::vector<int> ringHolds(static_cast<std::size_t>(ringRows), -1);
-    std::vector<float> unpacked(static_cast<std::size_t>(sw) * 4);
-    const auto acrossRow = [&](int sy) -> const float* {
-        const auto slot = static_cast<std::size_t>(sy % ringRows);
-        float* row = ring.data() + slot * rowFloats;
-        if (ringHolds[slot] != sy) {
-            ResampleRow(src.Row(sy), sw, across, width, unpacked, row);
-            ringHolds[slot] = sy;
-        }
-        return row;
-    };
-
+    // that a large picture never needs a float copy of itself. A large
+    // result is made in two halves at once, each with its own ring.
     Image result(width, height, src.Format());
-    std::vector<float> sum(rowFloats);
-    for (int y = 0; y < height; ++y) {
-        const std::size_t base = static_cast<std::size_t>(y) * down.stride;
-        std::fill(sum.begin(), sum.end(), 0.0f);
-        for (int k = 0; k < down.count[static_cast<std::size_t>(y)]; ++k) {
-            const float* m = acrossRow(down.index[base + k]);
-            const float weight = down.weights[base + k];
-            for (std::size_t i = 0; i < rowFloats; ++i) {
-                sum[i] += weight * m[i];
+    const std::size_t rowFloats = static_cast<std::size_t>(width) * 4;
+    const auto makeRows = [&](int firstRow, int endRow) {
+        const int ringRows = down.stride;
+        std::vector<float> ring(rowFloats * static_cast<std::size_t>(ringRows));
+        std::vector<int> ringHolds(static_cast<std::size_t>(ringRows), -1);
+        std::vector<float> unpacked(static_cast<std::size_t>(sw) * 4);
+        std::vector<float> sum(rowFloats);
+        const auto acrossRow = [&](int sy) -> const float* {
+            const auto slot = static_cast<std::size_t>(sy % ringRows);
+            float* row = ring.data() + slot * rowFloats;
+            if (ringHolds[slot] != sy) {
+                ResampleRow(src.Row(sy), sw, across, width, unpacked, row);
+                ringHolds[slot] = sy;
+            }
+            return row;
+        };
+        for (int y = firstRow; y < endRow; ++y) {
+            const std::size_t base = static_cast<std::size_t>(y) * down.stride;
+            std::fill(sum.begin(), sum.end(), 0.0f);
+            for (int k = 0; k < down.count[static_cast<std::size_t>(y)]; ++k) {
+                const float* m = acrossRow(down.index[base + k]);
+                const float weight = down.weights[base + k];
+                for (std::size_t i = 0; i < rowFloats; ++i) {
+                    sum[i] += weight * m[i];
+                }
+            }
+            Pixel* out = result.Row(y);
+            for (int x = 0; x < width; ++x) {
+                const float* v = sum.data() + static_cast<std::size_t>(x) * 4;
+                out[x] =
+                    Argb(withAlpha ? ToByte(v[0]) : 0, ToByte(v[1]), ToByte(v[2]), ToByte(v[3]));
             }
         }
-        Pixel* out = result.Row(y);
-        for (int x = 0; x < width; ++x) {
-            const float* v = sum.data() + static_cast<std::size_t>(x) * 4;
-            out[x] = Argb(withAlpha ? ToByte(v[0]) : 0, ToByte(v[1]), ToByte(v[2]), ToByte(v[3]));
-        }
+    };
+    if (static_cast<long long>(width) * height >= kTwoCoreResultPixels) {
+        InTwoHalves(height, makeRows);
+    } else {
+        makeRows(0, height);
     }
     return result;
 }

@@ -2,6 +2,10 @@
 // add-on libraries in "gp/") whose entries are named KIND/NAME, with KIND one
 // of BITMAP, ICON, CURSOR, JPEG, WAVE, GAMES. Names are looked up without
 // regard to letter case through an index built when the library is opened.
+//
+// Only the index stays in memory; an entry is read from the file (and
+// inflated, its checksum checked) when it is asked for. The archives are
+// plain ZIP files with stored or deflated entries, as rgfpack writes them.
 #pragma once
 
 #include <cstdint>
@@ -13,8 +17,6 @@
 #include <vector>
 
 #include "platform/ResourceStore.h"
-
-struct zip;
 
 namespace jw {
 
@@ -49,12 +51,25 @@ class ResourceLibrary : public ResourceStore {
     std::vector<std::string> EntryNames() const;
 
   private:
+    // Where an entry's data lies and how it is stored.
+    struct Entry {
+        std::uint64_t dataOffset = 0;
+        std::uint64_t packedSize = 0;
+        std::uint64_t size = 0;
+        std::uint32_t crc = 0;
+        std::uint16_t method = 0;  // 0 stored, 8 deflated
+        bool encrypted = false;
+    };
+
     ResourceLibrary() = default;
     bool Index(std::string* error);
+    // `size` bytes at `offset` of the archive, or nothing past its end.
+    std::optional<std::string> ReadAt(std::uint64_t offset, std::uint64_t size) const;
 
-    zip* archive = nullptr;
+    int file = -1;       // the archive opened from a path
     std::string memory;  // the archive bytes when opened from memory
-    std::unordered_map<std::string, std::uint64_t> index;  // "kind/name" in lower case
+    std::uint64_t archiveSize = 0;
+    std::unordered_map<std::string, Entry> index;  // "kind/name" in lower case
     std::vector<std::string> names;
 };
 

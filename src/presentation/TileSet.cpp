@@ -1,6 +1,7 @@
 #include "presentation/TileSet.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "platform/Host.h"
 #include "platform/ResourceStore.h"
@@ -8,6 +9,7 @@
 #include "presentation/Blit.h"
 #include "presentation/BmpRead.h"
 #include "presentation/JpegDecode.h"
+#include "presentation/Parallel.h"
 #include "presentation/Resample.h"
 
 namespace jw {
@@ -213,21 +215,26 @@ bool LoadTileSetPictures(const TileSetChoice& choice, TileSetContext& context, T
     images.faceOverlay = LoadPicture(context.main, false, names.faceOverlay);
 
     // The sheet is 9 x 5 cells framed by one-pixel lines; cells 34, 35 and 44
-    // are not faces.
-    int face = 0;
+    // are not faces. The faces are scaled on two cores.
+    std::vector<int> faceCells;
     for (int cell = 0; cell < kSheetColumns * kSheetRows; ++cell) {
-        if (cell == 34 || cell == 35 || cell == 44) {
-            continue;
+        if (cell != 34 && cell != 35 && cell != 44) {
+            faceCells.push_back(cell);
         }
-        const int c = cell % kSheetColumns;
-        const int r = cell / kSheetColumns;
-        const Rect from{c * cellWidth + c + 1, r * cellHeight + r + 1, cellWidth, cellHeight};
-        Image picture = ToSize(Cut(sheet, from), w, h);
-        if (!images.faceOverlay.Empty()) {
-            CopyKeyed(picture, 0, 0, images.faceOverlay, kBlack);
-        }
-        images.faces[static_cast<std::size_t>(++face)] = std::move(picture);
     }
+    InTwoHalves(static_cast<int>(faceCells.size()), [&](int begin, int end) {
+        for (int face = begin; face < end; ++face) {
+            const int cell = faceCells[static_cast<std::size_t>(face)];
+            const int c = cell % kSheetColumns;
+            const int r = cell / kSheetColumns;
+            const Rect from{c * cellWidth + c + 1, r * cellHeight + r + 1, cellWidth, cellHeight};
+            Image picture = ToSize(Cut(sheet, from), w, h);
+            if (!images.faceOverlay.Empty()) {
+                CopyKeyed(picture, 0, 0, images.faceOverlay, kBlack);
+            }
+            images.faces[static_cast<std::size_t>(face + 1)] = std::move(picture);
+        }
+    });
     images.facesKeyed = !images.faceOverlay.Empty();
 
     for (std::size_t k = 1; k <= 3; ++k) {

@@ -86,6 +86,44 @@ TEST_F(Library, DamagedArchivesAreRefusedCleanly) {
     }
 }
 
+// Entries stored and deflated, behind an archive comment, read the same;
+// the file stays on disk and only the index is held.
+TEST(LibraryFormat, StoredAndDeflatedEntriesBehindACommentReadWhole) {
+    test::TempFolder folder;
+    const std::string path = folder / "commented.rgf";
+    std::string tones;
+    for (int i = 0; i < 70000; ++i) {
+        tones.push_back(static_cast<char>((i * 7) % 251));
+    }
+    const std::string text(100000, 'a');
+    int code = 0;
+    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    ASSERT_NE(archive, nullptr);
+    const zip_int64_t stored = zip_file_add(
+        archive, "WAVE/Tones", zip_source_buffer(archive, tones.data(), tones.size(), 0), 0);
+    ASSERT_GE(stored, 0);
+    ASSERT_EQ(zip_set_file_compression(archive, static_cast<zip_uint64_t>(stored), ZIP_CM_STORE, 0),
+              0);
+    const zip_int64_t deflated = zip_file_add(
+        archive, "GAMES/Text", zip_source_buffer(archive, text.data(), text.size(), 0), 0);
+    ASSERT_GE(deflated, 0);
+    ASSERT_EQ(
+        zip_set_file_compression(archive, static_cast<zip_uint64_t>(deflated), ZIP_CM_DEFLATE, 9),
+        0);
+    const std::string comment = "made for a test";
+    ASSERT_EQ(
+        zip_set_archive_comment(archive, comment.data(), static_cast<zip_uint16_t>(comment.size())),
+        0);
+    ASSERT_EQ(zip_close(archive), 0);
+    ASSERT_LT(std::filesystem::file_size(path), tones.size() + text.size() / 10);
+
+    const auto library = ResourceLibrary::Open(path);
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(library->Find("WAVE", "tones"), tones);
+    EXPECT_EQ(library->Find("games", "TEXT"), text);
+    EXPECT_EQ(library->Find("WAVE", "tones"), tones);  // read again from the file
+}
+
 TEST(LibraryMessages, CantLoadNamesThePathInLowerCase) {
     EXPECT_EQ(ResourceLibrary::CantLoadMessage("/Opt/Jadewind/MahJong.rgf"),
               "Can't find/load /opt/jadewind/mahjong.rgf");
