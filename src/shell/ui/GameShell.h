@@ -96,8 +96,9 @@ class GameShell : public QObject {
     // The game information window (made when the commands are wired).
     TfrmJInfoGame* GameInfoWindow() const { return infoGame; }
     // The MahJong and the Matching tile legend.
-    TfrmJInfoLegend* MahJongLegend() const { return legendMahJong; }
-    TfrmJInfoLegend* MatchingLegend() const { return legendMatching; }
+    // The legend windows, made at the first call if no legend was shown yet.
+    TfrmJInfoLegend* MahJongLegend();
+    TfrmJInfoLegend* MatchingLegend();
 
     // The open-game dialog, made on first use and kept for the run.
     TfrmJOpenGame& OpenGameDialog();
@@ -165,7 +166,8 @@ class GameShell : public QObject {
     void RefreshGameInfo();
     void ShowWantedInfoWindows();
     void StoreInfoWindowPlaces();
-    void CreateTileLegends();
+    void WireTileLegendCommands();
+    void EnsureTileLegends();
     void SetTileLegendVisible(bool on);
     void RedrawTileLegends();
     void RebuildLegendIfStale(TfrmJInfoLegend* legend);

@@ -65,7 +65,7 @@ void GameShell::WireInfoCommands() {
     infoGame->hide();
     gameInfoWanted = stored.visible;
 
-    CreateTileLegends();
+    WireTileLegendCommands();
 
     w.SetHandler(CommandId::ShowGameInfo,
                  [this] { SetGameInfoVisible(window->IsCommandDown(CommandId::ShowGameInfo)); });
@@ -135,7 +135,24 @@ void GameShell::StoreInfoWindowPlaces() {
     }
 }
 
-void GameShell::CreateTileLegends() {
+void GameShell::WireTileLegendCommands() {
+    // The legend windows are made when one is first shown; a start only
+    // learns whether the player left one open.
+    tileLegendWanted =
+        LoadWindowPlace(*settings, host.Screen(), setting::kFormInfoLegend, 0, 0).visible;
+    TfrmJMain& w = *window;
+    w.SetHandler(CommandId::ShowTileLegend, [this] {
+        SetTileLegendVisible(window->IsCommandDown(CommandId::ShowTileLegend));
+    });
+    w.SetHandler(CommandId::ShowTileLegendPopUp, [this] {
+        SetTileLegendVisible(!window->IsCommandDown(CommandId::ShowTileLegend));
+    });
+}
+
+void GameShell::EnsureTileLegends() {
+    if (legendMahJong != nullptr) {
+        return;
+    }
     TfrmJMain& w = *window;
     legendMahJong = new TfrmJInfoLegend(&w, Read(*settings, setting::kTileLegendShowValues));
     legendMatching =
@@ -145,7 +162,6 @@ void GameShell::CreateTileLegends() {
                                          legendMahJong->width(), legendMahJong->height());
     legendMatchingPlace = LoadWindowPlace(*settings, screen, setting::kFormInfoLegendMatching,
                                           legendMatching->width(), legendMatching->height());
-    tileLegendWanted = LoadWindowPlace(*settings, screen, setting::kFormInfoLegend, 0, 0).visible;
     for (TfrmJInfoLegend* legend : {legendMahJong, legendMatching}) {
         legend->hide();
         legend->onClosedByUser = [this] {
@@ -164,24 +180,31 @@ void GameShell::CreateTileLegends() {
             host.SetBusy(false);
         };
     }
-    RedrawTileLegends();
-    w.SetHandler(CommandId::ShowTileLegend, [this] {
-        SetTileLegendVisible(window->IsCommandDown(CommandId::ShowTileLegend));
-    });
-    w.SetHandler(CommandId::ShowTileLegendPopUp, [this] {
-        SetTileLegendVisible(!window->IsCommandDown(CommandId::ShowTileLegend));
-    });
+    legendsStale = {true, true};
+}
+
+TfrmJInfoLegend* GameShell::MahJongLegend() {
+    EnsureTileLegends();
+    return legendMahJong;
+}
+
+TfrmJInfoLegend* GameShell::MatchingLegend() {
+    EnsureTileLegends();
+    return legendMatching;
 }
 
 void GameShell::SetTileLegendVisible(bool on) {
     window->SetCommandDown(CommandId::ShowTileLegend, on);
     window->SetCommandDown(CommandId::ShowTileLegendPopUp, on);
     if (!on) {
-        legendMahJong->hide();
-        legendMatching->hide();
+        if (legendMahJong != nullptr) {
+            legendMahJong->hide();
+            legendMatching->hide();
+        }
         RefreshStatus();
         return;
     }
+    EnsureTileLegends();
     const auto form = LegendFormFor(engine->scoreType, engine->rules.faceDown != 0);
     if (!form) {
         host.Inform("fnSFIL - Error 01");
@@ -209,6 +232,9 @@ void GameShell::RedrawTileLegends() {
     // A legend that is not on screen is drawn when it is next shown: the
     // scaled faces of both cost a start more than the rest of the window.
     legendsStale = {true, true};
+    if (legendMahJong == nullptr) {
+        return;
+    }
     for (TfrmJInfoLegend* legend : {legendMahJong, legendMatching}) {
         if (legend->isVisible()) {
             RebuildLegendIfStale(legend);
