@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QLibrary>
 #include <memory>
 
 #include "presentation/ui/AudioOutput.h"
+#include "presentation/ui/Modules.h"
 
 #include <map>
 #include <optional>
@@ -73,9 +72,9 @@ TEST(SoundPlayerTest, WithoutALibraryEverySoundIsSilent) {
 // The audio module lies beside the programs and makes an output that starts
 // and stops without failing, with or without an audio device.
 TEST(SoundPlayerTest, TheAudioModuleLoadsBesideTheProgram) {
-    QLibrary module(QCoreApplication::applicationDirPath() + "/" + QLatin1String(kAudioModule));
-    const auto make = reinterpret_cast<MakeAudioOutputFunction>(module.resolve(kMakeAudioOutput));
-    ASSERT_NE(make, nullptr) << module.errorString().toStdString();
+    const auto make =
+        reinterpret_cast<MakeAudioOutputFunction>(ModuleEntry(kAudioModule, kMakeAudioOutput));
+    ASSERT_NE(make, nullptr);
     const std::unique_ptr<AudioOutput> output(make());
     const std::string wave = Wave(441);
     const std::optional<WaveInfo> info = ParseWave(wave);

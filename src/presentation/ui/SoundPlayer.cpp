@@ -1,10 +1,8 @@
 #include "presentation/ui/SoundPlayer.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
-
 #include "presentation/SoundChannel.h"
 #include "presentation/ui/AudioOutput.h"
+#include "presentation/ui/Modules.h"
 
 namespace jw {
 
@@ -30,12 +28,8 @@ class SoundPlayer::Output : public SoundOutput {
     AudioOutput* Device() {
         if (!tried) {
             tried = true;
-            // The module stays loaded for the rest of the run: its code
-            // must outlive every output it made.
-            QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                            QLatin1String(kAudioModule));
-            const auto make =
-                reinterpret_cast<MakeAudioOutputFunction>(module.resolve(kMakeAudioOutput));
+            const auto make = reinterpret_cast<MakeAudioOutputFunction>(
+                ModuleEntry(kAudioModule, kMakeAudioOutput));
             if (make != nullptr) {
                 device.reset(make());
             }

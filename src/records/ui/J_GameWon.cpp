@@ -2,8 +2,6 @@
 
 #include "records/ui/StatCharts.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

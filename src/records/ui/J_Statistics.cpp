@@ -1,6 +1,5 @@
 #include "records/ui/J_Statistics.h"
 
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -292,7 +291,7 @@ void TfrmJStatistics::Open(std::unique_ptr<QDialog> window) {
 
 QVBoxLayout* TfrmJStatistics::BuildChartPage(QWidget* page, const QString& prefix,
                                              WonLostWidgets& wonLost, ChanceWidgets& chance,
-                                             QChartView*& progression) {
+                                             QWidget*& progression) {
     auto* layout = new QVBoxLayout(page);
     auto* row = new QHBoxLayout;
     row->addWidget(
@@ -581,7 +580,7 @@ std::unique_ptr<QDialog> TfrmJStatistics::MakePlayersWindow() {
     seriesLayout->addWidget(average);
     seriesLayout->addStretch(1);
     row->addWidget(series);
-    QChartView* chart = MakeBarChart({}, 0, window.get());
+    QWidget* chart = MakeBarChart({}, 0, window.get());
     chart->setObjectName(QStringLiteral("chtPlayers"));
     chart->setMinimumSize(360, 220);
     row->addWidget(chart, 1);
@@ -655,7 +654,7 @@ std::unique_ptr<QDialog> TfrmJStatistics::MakeZoomWindow(bool allGames) {
     top->addWidget(zoomOut);
     top->addStretch(1);
     outer->addLayout(top);
-    QChartView* chart = MakeProgressionChart(w);
+    QWidget* chart = MakeProgressionChart(w);
     chart->setObjectName(QStringLiteral("chtProgression"));
     chart->setMinimumSize(600, 280);
     outer->addWidget(chart, 1);

@@ -16,7 +16,6 @@
 #include "records/StatisticsViews.h"
 
 class QCheckBox;
-class QChartView;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -62,7 +61,7 @@ struct WonLostWidgets {
 };
 struct ChanceWidgets {
     QLabel *average = nullptr, *yours = nullptr, *line = nullptr;
-    QChartView* chart = nullptr;
+    QWidget* chart = nullptr;
 };
 
 class TfrmJStatistics : public QDialog {
@@ -102,7 +101,7 @@ class TfrmJStatistics : public QDialog {
     // The won/lost and chance groups side by side, then the progression
     // chart, on a page; returns the page's layout.
     QVBoxLayout* BuildChartPage(QWidget* page, const QString& prefix, WonLostWidgets& wonLost,
-                                ChanceWidgets& chance, QChartView*& progression);
+                                ChanceWidgets& chance, QWidget*& progression);
     void BuildListPage();
     void ShowGamePage();
     void ShowTotalPage();
@@ -128,9 +127,9 @@ class TfrmJStatistics : public QDialog {
     // "Game" and "Total" pages
     WonLostWidgets gameWonLost, totalWonLost;
     ChanceWidgets gameChance, totalChance;
-    QChartView* gameProgression = nullptr;
+    QWidget* gameProgression = nullptr;
     QPushButton* gameZoom = nullptr;
-    QChartView* totalProgression = nullptr;
+    QWidget* totalProgression = nullptr;
     QPushButton* totalZoom = nullptr;
     // "List" page
     QComboBox* filterBox = nullptr;
