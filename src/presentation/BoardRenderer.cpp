@@ -20,11 +20,11 @@ int SelectedChannel(int e) {
 }
 
 BoardRenderer::BoardRenderer(TMahJong_graphic& engineIn, const ResourceStore* addOnsIn)
-    : engine(engineIn), addOns(addOnsIn) {
-    engine.painter = this;
+    : engine(engineIn), attached(engineIn), addOns(addOnsIn) {
+    attached.painter = this;
     selectedCodes.fill(kEmptySlot);
     // Reading a layout places it on the screen through these.
-    LayoutSeams& seams = engine.layoutSeams;
+    LayoutSeams& seams = attached.layoutSeams;
     // With the fit flag the tile size may step down until the layout fits;
     // without it the size stays and the answer is whether it fits as it is.
     seams.fitToScreen = [this](TMahJong_Base&, bool fitFlag) {
@@ -44,16 +44,18 @@ BoardRenderer::BoardRenderer(TMahJong_graphic& engineIn, const ResourceStore* ad
 }
 
 BoardRenderer::~BoardRenderer() {
-    if (engine.painter == this) {
-        engine.painter = nullptr;
-        engine.layoutSeams.fitToScreen = nullptr;
-        engine.layoutSeams.boardOrigin = nullptr;
-        engine.layoutSeams.reloadTileSet = nullptr;
+    if (attached.painter == this) {
+        attached.painter = nullptr;
+        attached.layoutSeams.fitToScreen = nullptr;
+        attached.layoutSeams.boardOrigin = nullptr;
+        attached.layoutSeams.reloadTileSet = nullptr;
     }
 }
 
 TileSetContext BoardRenderer::Context() {
-    return TileSetContext{engine.host, engine.resources, addOns, engine.settings, engine.scoreType};
+    // A tile set of the other family changes the game's score type.
+    return TileSetContext{engine.host, engine.resources, addOns, engine.settings,
+                          attached.scoreType};
 }
 
 void BoardRenderer::SetArea(const GridArea& areaIn) {

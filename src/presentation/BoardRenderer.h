@@ -158,7 +158,12 @@ class BoardRenderer : public BoardPainter {
     void Present(Rect area);
     TileGeometry GeometryNow() const { return tiles.geometry; }
 
-    TMahJong_graphic& engine;
+    // The game, read only: the renderer draws it and never changes its play.
+    const TMahJong_graphic& engine;
+    // The same object, written only to attach the renderer as its painter
+    // and layout seams (and to detach it), and for the score type that
+    // loading a tile set of the other family implies.
+    TMahJong_graphic& attached;
     const ResourceStore* addOns;
     BoardWindow* window = nullptr;
     GridArea area;
