@@ -221,7 +221,6 @@ GameShell::~GameShell() {
 }
 
 bool GameShell::Start() {
-    ReportStartupStep("libraries loaded");
     config = std::make_unique<TApplication_Config>(host, executableFolder);
     config->SeedFolderPointer();
     config->Initialise();

@@ -180,7 +180,6 @@ void GameShell::EnsureTileLegends() {
             host.SetBusy(false);
         };
     }
-    legendsStale = {true, true};
 }
 
 TfrmJInfoLegend* GameShell::MahJongLegend() {
