@@ -123,7 +123,7 @@ void FillWithPicture(Image& target, int areaWidth, int areaHeight, const Image& 
     if (IsTiledPicture(picture.Width(), picture.Height())) {
         TilePicture(target, areaWidth, areaHeight, picture);
     } else {
-        Copy(target, 0, 0, ResampleBSpline(picture, areaWidth, areaHeight));
+        ResampleBSpline(picture, target, areaWidth, areaHeight);
     }
 }
 

@@ -7,29 +7,8 @@
 namespace jw {
 namespace {
 
-// Clips a copy of `from` in `src` to (dx, dy) in `dst`. On return `from` is
-// the part that lands inside both pictures and (dx, dy) its destination;
-// moving the source origin moves the destination with it.
 bool Clip(const Image& dst, int& dx, int& dy, const Image& src, Rect& from) {
-    const Rect inside = Intersect(from, src.Bounds());
-    if (inside.Empty()) {
-        return false;
-    }
-    dx += inside.x - from.x;
-    dy += inside.y - from.y;
-    from = inside;
-    // The part of the (already source-clipped) rectangle that lands inside dst.
-    const Rect target = Intersect({dx, dy, from.width, from.height}, dst.Bounds());
-    if (target.Empty()) {
-        return false;
-    }
-    from.x += target.x - dx;
-    from.y += target.y - dy;
-    from.width = target.width;
-    from.height = target.height;
-    dx = target.x;
-    dy = target.y;
-    return true;
+    return ClipCopy(dst.Bounds(), dx, dy, src.Bounds(), from);
 }
 
 // Calls apply(out, in) for every pixel of `from` in `src` that is not the key
@@ -56,6 +35,28 @@ int Clamp255(int v) {
 }
 
 }  // namespace
+
+bool ClipCopy(Rect dstBounds, int& dx, int& dy, Rect srcBounds, Rect& from) {
+    const Rect inside = Intersect(from, srcBounds);
+    if (inside.Empty()) {
+        return false;
+    }
+    dx += inside.x - from.x;
+    dy += inside.y - from.y;
+    from = inside;
+    // The part of the (already source-clipped) rectangle that lands inside dst.
+    const Rect target = Intersect({dx, dy, from.width, from.height}, dstBounds);
+    if (target.Empty()) {
+        return false;
+    }
+    from.x += target.x - dx;
+    from.y += target.y - dy;
+    from.width = target.width;
+    from.height = target.height;
+    dx = target.x;
+    dy = target.y;
+    return true;
+}
 
 void Copy(Image& dst, int dx, int dy, const Image& src, Rect from) {
     Rect clipped = from;

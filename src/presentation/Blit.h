@@ -9,6 +9,11 @@
 
 namespace jw {
 
+// Clips a copy of `from` (a rectangle of a picture with `srcBounds`) to
+// (dx, dy) of a picture with `dstBounds`. On return `from` is the part that
+// lands inside both and (dx, dy) its destination; false when nothing does.
+bool ClipCopy(Rect dstBounds, int& dx, int& dy, Rect srcBounds, Rect& from);
+
 // Copies `from` (a rectangle of `src`) to (dx, dy) of `dst`.
 void Copy(Image& dst, int dx, int dy, const Image& src, Rect from);
 // Copies the whole of `src` to (dx, dy) of `dst`.

@@ -188,16 +188,18 @@ void BoardRenderer::RefreshBackground(bool force) {
     if (!background.Empty() && !force) {
         return;
     }
-    const ScreenInfo screen = engine.host.Screen();
-    // Made again whenever the board area changes, so only as large as it.
-    background = Image(board.Width(), board.Height());
+    // Made again whenever the board area changes, so only as large as it;
+    // whatever a picture leaves uncovered stays black.
+    board.Fill(kBlack);
     if (makeBackground) {
-        makeBackground(background, board.Width(), board.Height());
-        return;
+        makeBackground(board, board.Width(), board.Height());
+    } else {
+        const bool fade =
+            engine.settings == nullptr || Read(*engine.settings, setting::kFadeBackground);
+        MakeDefaultBackground(board, board.Width(), board.Height(), fade,
+                              engine.host.Screen().colorDepth);
     }
-    const bool fade =
-        engine.settings == nullptr || Read(*engine.settings, setting::kFadeBackground);
-    MakeDefaultBackground(background, board.Width(), board.Height(), fade, screen.colorDepth);
+    background = PackedPicture(board);
 }
 
 bool BoardRenderer::IsSelected(CellCode code) const {
@@ -283,16 +285,13 @@ void BoardRenderer::FullRedraw() {
     if (Editing()) {
         board.Fill(kEditorBackground);
         DrawEditorGrid();
-        if (background.Width() < board.Width() || background.Height() < board.Height()) {
-            background = Image(board.Width(), board.Height());
-        }
-        Copy(background, 0, 0, board);
+        background = PackedPicture(board);
     } else if (Preview()) {
         VerticalGradient(board, board.Bounds(), kPreviewTop, kPreviewBottom);
-        background = board;
+        background = PackedPicture(board);
     } else {
         RefreshBackground(false);
-        Copy(board, 0, 0, background);
+        background.CopyTo(board, 0, 0, background.Bounds());
     }
     if (tilesDeferred && engine.board.tilesLeft > 0) {
         LoadTileSet(0, tiles.choice.sizeLetter);

@@ -18,6 +18,7 @@
 #include "presentation/BoardGrid.h"
 #include "presentation/BoardWindow.h"
 #include "presentation/Image.h"
+#include "presentation/PackedPicture.h"
 #include "presentation/TileSet.h"
 
 namespace jw {
@@ -122,14 +123,16 @@ class BoardRenderer : public BoardPainter {
     void PauseOff();
     bool Paused() const { return paused; }
 
-    // Makes the BackgroundImage when it is empty or when forced.
+    // Makes the BackgroundImage when it is empty or when forced. It is drawn
+    // on the BoardImage, which the full redraw that follows covers with
+    // tiles, and kept packed.
     void RefreshBackground(bool force);
     // Makes the background of the board area; the default background unless
     // replaced (the background chooser plugs in here).
     std::function<void(Image& target, int width, int height)> makeBackground;
 
     const Image& BoardImage() const { return board; }
-    const Image& BackgroundImage() const { return background; }
+    const PackedPicture& BackgroundImage() const { return background; }
     const TileSet& Tiles() const { return tiles; }
     const BoardGrid& Grid() const { return grid; }
     const TileGeometry& Geometry() const { return tiles.geometry; }
@@ -171,7 +174,7 @@ class BoardRenderer : public BoardPainter {
     std::optional<LayoutExtent> placed;
     TileSet tiles;
     Image board;
-    Image background;
+    PackedPicture background;
     std::array<CellCode, 4> selectedCodes{};
     int highestLevelDrawn = 0;
     bool paused = false;

@@ -64,7 +64,7 @@ Rect BoardRenderer::LocalRedraw(BoardPos pos, TileRedraw mode, bool shadows, boo
             CopyKeyed(work, 0, 0, Compose(code, false), kKeyColour);
             break;
         case TileRedraw::Remove:
-            Copy(work, 0, 0, background, area);
+            background.CopyTo(work, 0, 0, area);
             break;
         case TileRedraw::Select:
             CopyKeyed(work, 0, 0, ComposeSelected(code), kKeyColour);

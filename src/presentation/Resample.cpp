@@ -5,6 +5,7 @@
 #include <numbers>
 #include <vector>
 
+#include "presentation/Blit.h"
 #include "presentation/Parallel.h"
 
 namespace jw {
@@ -101,13 +102,10 @@ void ResampleRow(const Pixel* in, int sw, const Taps& across, int width,
     }
 }
 
-Image Resample(const Image& src, int width, int height, double radius, double (*kernel)(double)) {
-    if (src.Empty() || width <= 0 || height <= 0) {
-        return {};
-    }
-    if (src.Width() == width && src.Height() == height) {
-        return src;
-    }
+// Writes the resampled picture into the top-left width x height of
+// `result`, which is at least that large.
+void ResampleInto(const Image& src, Image& result, int width, int height, double radius,
+                  double (*kernel)(double)) {
     const bool withAlpha = src.Format() == PixelFormat::Argb32;
     const int sw = src.Width();
     const Taps across = MakeTaps(sw, width, radius, kernel);
@@ -117,7 +115,6 @@ Image Resample(const Image& src, int width, int height, double radius, double (*
     // needs them and kept in a ring just deep enough for one row's taps, so
     // that a large picture never needs a float copy of itself. A large
     // result is made in two halves at once, each with its own ring.
-    Image result(width, height, src.Format());
     const std::size_t rowFloats = static_cast<std::size_t>(width) * 4;
     const auto makeRows = [&](int firstRow, int endRow) {
         const int ringRows = down.stride;
@@ -157,6 +154,17 @@ Image Resample(const Image& src, int width, int height, double radius, double (*
     } else {
         makeRows(0, height);
     }
+}
+
+Image Resample(const Image& src, int width, int height, double radius, double (*kernel)(double)) {
+    if (src.Empty() || width <= 0 || height <= 0) {
+        return {};
+    }
+    if (src.Width() == width && src.Height() == height) {
+        return src;
+    }
+    Image result(width, height, src.Format());
+    ResampleInto(src, result, width, height, radius, kernel);
     return result;
 }
 
@@ -185,6 +193,19 @@ Image ResampleLanczos3(const Image& src, int width, int height) {
 
 Image ResampleBSpline(const Image& src, int width, int height) {
     return Resample(src, width, height, 2.0, BSplineKernel);
+}
+
+void ResampleBSpline(const Image& src, Image& target, int width, int height) {
+    if (src.Empty() || width <= 0 || height <= 0) {
+        return;
+    }
+    if ((src.Width() == width && src.Height() == height) || width > target.Width() ||
+        height > target.Height()) {
+        // Nothing to stretch, or a result larger than the target, cut off.
+        Copy(target, 0, 0, ResampleBSpline(src, width, height));
+        return;
+    }
+    ResampleInto(src, target, width, height, 2.0, BSplineKernel);
 }
 
 }  // namespace jw

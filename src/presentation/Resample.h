@@ -15,6 +15,9 @@ Image ResampleLanczos3(const Image& src, int width, int height);
 // The cubic B-spline of radius 2, used for stretched backgrounds: smooth,
 // never overshooting.
 Image ResampleBSpline(const Image& src, int width, int height);
+// The same, written straight into the top-left width x height of `target`
+// (cut off at its edges), with no picture of its own in between.
+void ResampleBSpline(const Image& src, Image& target, int width, int height);
 
 // The two kernels, for tests and for anyone resampling on their own.
 double Lanczos3Kernel(double x);

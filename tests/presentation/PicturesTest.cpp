@@ -7,7 +7,9 @@
 #include "platform/TempFolder.h"
 #include "presentation/Blit.h"
 #include "presentation/BmpRead.h"
+#include "presentation/BoardGrid.h"
 #include "presentation/JpegDecode.h"
+#include "presentation/PackedPicture.h"
 #include "presentation/PngWrite.h"
 #include "presentation/Resample.h"
 #include "presentation/TestPictures.h"
@@ -140,6 +142,65 @@ TEST(Resampling, FlatPicturesStayFlatAndEdgesSoften) {
     // 32-bit pictures keep alpha through resampling.
     Image alpha(4, 4, PixelFormat::Argb32, Argb(128, 10, 10, 10));
     EXPECT_EQ(AlphaOf(ResampleLanczos3(alpha, 9, 9).At(4, 4)), 128);
+}
+
+TEST(Resampling, StretchingStraightIntoATargetGivesTheStretchedPicture) {
+    // Large enough to be made in two halves at once.
+    Image picture(600, 450, PixelFormat::Rgb24);
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            picture.Set(x, y, Rgb(x * 7, y * 3, (x ^ y) & 255));
+        }
+    }
+    const Pixel untouched = Rgb(1, 2, 3);
+    const Image stretched = ResampleBSpline(picture, 1000, 700);
+    Image target(1010, 705, PixelFormat::Rgb24, untouched);
+    ResampleBSpline(picture, target, 1000, 700);
+    for (int y = 0; y < target.Height(); ++y) {
+        for (int x = 0; x < target.Width(); ++x) {
+            const Pixel expected = x < 1000 && y < 700 ? stretched.At(x, y) : untouched;
+            ASSERT_EQ(target.At(x, y), expected) << x << "," << y;
+        }
+    }
+    // A target smaller than the result gets the stretched picture cut off,
+    // not one stretched less.
+    Image small(500, 300, PixelFormat::Rgb24);
+    ResampleBSpline(picture, small, 1000, 700);
+    EXPECT_EQ(small.At(499, 299), stretched.At(499, 299));
+    EXPECT_EQ(small.At(123, 45), stretched.At(123, 45));
+}
+
+TEST(PackedPictures, KeepTheColoursAndCopyOutLikePictures) {
+    Image picture(5, 4, PixelFormat::Argb32);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            picture.Set(x, y, Argb(x * 60, x * 50, y * 80, 255 - x - y));
+        }
+    }
+    const PackedPicture packed(picture);
+    ASSERT_EQ(packed.Width(), 5);
+    ASSERT_EQ(packed.Height(), 4);
+    EXPECT_EQ(packed.At(3, 2), Rgb(150, 160, 250));  // the alpha byte is not kept
+    EXPECT_EQ(packed.At(5, 0), 0u);
+    EXPECT_EQ(packed.At(0, -1), 0u);
+    // Copying out clips at every edge of both pictures, as Copy does.
+    Image opaque = picture;
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            opaque.Set(x, y, picture.At(x, y) & 0xFFFFFFu);
+        }
+    }
+    for (const Rect from : {Rect{0, 0, 5, 4}, Rect{-2, 1, 4, 9}, Rect{3, -1, 6, 2}}) {
+        for (const Point at : {Point{0, 0}, Point{-1, 2}, Point{4, -3}, Point{6, 1}}) {
+            Image expected(6, 5, PixelFormat::Rgb24, Rgb(9, 9, 9));
+            Image copied = expected;
+            Copy(expected, at.x, at.y, opaque, from);
+            packed.CopyTo(copied, at.x, at.y, from);
+            EXPECT_EQ(copied, expected) << from.x << "," << from.y << " to " << at.x << ","
+                                        << at.y;
+        }
+    }
+    EXPECT_TRUE(PackedPicture(Image()).Empty());
 }
 
 Image TestPattern(int width, int height) {
