@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "presentation/PictureMemory.h"
+
 namespace jw {
 
 using Pixel = std::uint32_t;
@@ -96,7 +98,7 @@ class Image {
     int width = 0;
     int height = 0;
     PixelFormat format = PixelFormat::Rgb24;
-    std::vector<Pixel> pixels;
+    std::vector<Pixel, PictureAllocator<Pixel>> pixels;
 };
 
 }  // namespace jw

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "presentation/Image.h"
+#include "presentation/PictureMemory.h"
 
 namespace jw {
 
@@ -32,7 +33,7 @@ class PackedPicture {
   private:
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> bytes;  // red, green, blue; row after row
+    std::vector<std::uint8_t, PictureAllocator<std::uint8_t>> bytes;  // red, green, blue; row after row
 };
 
 }  // namespace jw

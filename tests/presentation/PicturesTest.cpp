@@ -170,6 +170,26 @@ TEST(Resampling, StretchingStraightIntoATargetGivesTheStretchedPicture) {
     EXPECT_EQ(small.At(123, 45), stretched.At(123, 45));
 }
 
+TEST(PackedPictures, LargePicturesTakeMemoryOfTheirOwnAndBehaveAlike) {
+    // Beyond the size from which pictures take memory of their own.
+    const int side = 1024;
+    static_assert(side * side * sizeof(Pixel) >= kLargePictureBytes);
+    Image large(side, side, PixelFormat::Rgb24, Rgb(7, 8, 9));
+    EXPECT_EQ(large.At(side - 1, side - 1), Rgb(7, 8, 9));
+    large.Set(500, 600, kBlack);
+    Image copy = large;
+    EXPECT_EQ(copy, large);
+    copy.Set(1, 1, kBlack);
+    EXPECT_NE(copy, large);
+    const PackedPicture packed(large);
+    EXPECT_EQ(packed.At(500, 600), kBlack);
+    EXPECT_EQ(packed.At(side - 1, 0), Rgb(7, 8, 9));
+    Image zeroed(side, side);
+    EXPECT_EQ(zeroed.At(side / 2, side / 2), 0u);
+    large = Image(3, 3, PixelFormat::Rgb24, Rgb(1, 1, 1));  // the large memory goes back
+    EXPECT_EQ(large.At(2, 2), Rgb(1, 1, 1));
+}
+
 TEST(PackedPictures, KeepTheColoursAndCopyOutLikePictures) {
     Image picture(5, 4, PixelFormat::Argb32);
     for (int y = 0; y < 4; ++y) {
