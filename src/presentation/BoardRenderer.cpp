@@ -199,7 +199,7 @@ void BoardRenderer::RefreshBackground(bool force) {
         MakeDefaultBackground(board, board.Width(), board.Height(), fade,
                               engine.host.Screen().colorDepth);
     }
-    background = PackedPicture(board);
+    background.Pack(board);
 }
 
 bool BoardRenderer::IsSelected(CellCode code) const {
@@ -285,10 +285,10 @@ void BoardRenderer::FullRedraw() {
     if (Editing()) {
         board.Fill(kEditorBackground);
         DrawEditorGrid();
-        background = PackedPicture(board);
+        background.Pack(board);
     } else if (Preview()) {
         VerticalGradient(board, board.Bounds(), kPreviewTop, kPreviewBottom);
-        background = PackedPicture(board);
+        background.Pack(board);
     } else {
         RefreshBackground(false);
         background.CopyTo(board, 0, 0, background.Bounds());

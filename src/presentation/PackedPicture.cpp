@@ -4,13 +4,18 @@
 
 namespace jw {
 
-PackedPicture::PackedPicture(const Image& picture)
-    : width(picture.Width()), height(picture.Height()) {
+PackedPicture::PackedPicture(const Image& picture) {
+    Pack(picture);
+}
+
+void PackedPicture::Pack(const Image& picture) {
     if (picture.Empty()) {
-        width = 0;
-        height = 0;
+        Reset();
         return;
     }
+    width = picture.Width();
+    height = picture.Height();
+    // Same size as before: the memory is used again.
     bytes.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
     std::uint8_t* out = bytes.data();
     for (int y = 0; y < height; ++y) {

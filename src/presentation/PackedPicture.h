@@ -17,6 +17,8 @@ class PackedPicture {
     // Keeps the red, green and blue of every pixel of `picture`; the alpha
     // byte is not kept and reads back as 0.
     explicit PackedPicture(const Image& picture);
+    // Keeps `picture` instead, in the same memory when the size is the same.
+    void Pack(const Image& picture);
 
     int Width() const { return width; }
     int Height() const { return height; }

@@ -221,6 +221,14 @@ TEST(PackedPictures, KeepTheColoursAndCopyOutLikePictures) {
         }
     }
     EXPECT_TRUE(PackedPicture(Image()).Empty());
+    // Packing again takes the new picture whole, whatever its size.
+    PackedPicture again = packed;
+    again.Pack(Image(2, 3, PixelFormat::Rgb24, Rgb(4, 5, 6)));
+    EXPECT_EQ(again.Width(), 2);
+    EXPECT_EQ(again.At(1, 2), Rgb(4, 5, 6));
+    EXPECT_EQ(again.At(3, 2), 0u);
+    again.Pack(Image());
+    EXPECT_TRUE(again.Empty());
 }
 
 Image TestPattern(int width, int height) {
