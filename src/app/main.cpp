@@ -10,10 +10,10 @@
 
 int main(int argc, char** argv) {
 #ifdef __GLIBC__
-    // Pictures (the board, its background, a decoded tile sheet) take
+    // Blocks from a quarter megabyte on (medium pictures, Qt's images) take
     // separate mappings that go back to the system when freed. Left to
     // itself the allocator raises this threshold after the first large
-    // free, and the next pictures then stay in the heap for good.
+    // free, and the next such blocks then stay in the heap for good.
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 #endif
     // The board is a raster picture: the GL integration of the X11 platform

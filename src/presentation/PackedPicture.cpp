@@ -15,8 +15,11 @@ void PackedPicture::Pack(const Image& picture) {
     }
     width = picture.Width();
     height = picture.Height();
-    // Same size as before: the memory is used again.
-    bytes.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
+    // The same size uses the same memory again; another takes its own.
+    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3;
+    if (bytes.size() != size) {
+        bytes = decltype(bytes)(size);
+    }
     std::uint8_t* out = bytes.data();
     for (int y = 0; y < height; ++y) {
         const Pixel* row = picture.Row(y);
@@ -45,10 +48,10 @@ void PackedPicture::CopyTo(Image& dst, int dx, int dy, Rect from) const {
     }
     for (int row = 0; row < from.height; ++row) {
         Pixel* out = dst.Row(dy + row) + dx;
-        const std::uint8_t* in =
-            bytes.data() + (static_cast<std::size_t>(from.y + row) * static_cast<std::size_t>(width) +
-                            static_cast<std::size_t>(from.x)) *
-                               3;
+        const std::uint8_t* in = bytes.data() + (static_cast<std::size_t>(from.y + row) *
+                                                     static_cast<std::size_t>(width) +
+                                                 static_cast<std::size_t>(from.x)) *
+                                                    3;
         for (int i = 0; i < from.width; ++i, in += 3) {
             out[i] = Rgb(in[0], in[1], in[2]);
         }

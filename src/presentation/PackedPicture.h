@@ -35,7 +35,8 @@ class PackedPicture {
   private:
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t, PictureAllocator<std::uint8_t>> bytes;  // red, green, blue; row after row
+    // Red, green and blue of each pixel, row after row.
+    std::vector<std::uint8_t, PictureAllocator<std::uint8_t>> bytes;
 };
 
 }  // namespace jw

@@ -216,8 +216,7 @@ TEST(PackedPictures, KeepTheColoursAndCopyOutLikePictures) {
             Image copied = expected;
             Copy(expected, at.x, at.y, opaque, from);
             packed.CopyTo(copied, at.x, at.y, from);
-            EXPECT_EQ(copied, expected) << from.x << "," << from.y << " to " << at.x << ","
-                                        << at.y;
+            EXPECT_EQ(copied, expected) << from.x << "," << from.y << " to " << at.x << "," << at.y;
         }
     }
     EXPECT_TRUE(PackedPicture(Image()).Empty());
