@@ -136,7 +136,7 @@ int Board::CountAnchors(int level) const {
     const auto first = cells.begin() + static_cast<std::ptrdiff_t>(Index(level, 1, 1));
     const auto last = first + static_cast<std::ptrdiff_t>(kBoardColumns) * kBoardRows;
     return static_cast<int>(
-        std::count_if(first, last, [](std::int32_t v) { return v > 0 && v < kQuarterBase; }));
+        std::count_if(first, last, [](Cell v) { return v > 0 && v < kQuarterBase; }));
 }
 
 int Board::CountAnchors() const {

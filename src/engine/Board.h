@@ -1,5 +1,7 @@
 // The board: a dense grid of 6 levels by 200 columns by 200 rows of half-tile
-// cells, with the counts kept alongside it.
+// cells, with the counts kept alongside it. A cell is kept in 16 bits, room
+// for every code a cell can hold (-2 to 2432, and whatever the four digits
+// of a file's cell record can say), which halves the grid.
 //
 // A tile fills a 2 x 2 block of cells and is addressed by its anchor, the
 // top-left cell. Levels 1 to 5 hold tiles; level 6 stays empty so that the
@@ -8,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "engine/CellCode.h"
@@ -31,16 +34,18 @@ class Board {
     std::int32_t At(int level, int column, int row) const {
         return InGrid(level, column, row) ? cells[Index(level, column, row)] : 0;
     }
-    // Stores a value; returns false (and stores nothing) outside the grid.
+    // Stores a value; returns false (and stores nothing) outside the grid or
+    // for a value a cell cannot hold.
     bool Set(int level, int column, int row, std::int32_t value) {
-        if (!InGrid(level, column, row)) {
+        if (!InGrid(level, column, row) || value < std::numeric_limits<Cell>::min() ||
+            value > std::numeric_limits<Cell>::max()) {
             return false;
         }
-        std::int32_t& cell = cells[Index(level, column, row)];
+        Cell& cell = cells[Index(level, column, row)];
         if ((cell == 0) != (value == 0)) {
             occupiedStale = true;
         }
-        cell = value;
+        cell = static_cast<Cell>(value);
         return true;
     }
     static constexpr bool InGrid(int level, int column, int row) {
@@ -124,7 +129,8 @@ class Board {
     bool HoldsWholeTile(int level, int column, int row) const;
     void MarkTile(int level, int column, int row, Removal removal);
 
-    std::vector<std::int32_t> cells;
+    using Cell = std::int16_t;
+    std::vector<Cell> cells;
     mutable std::vector<BoardPos> occupied;
     mutable bool occupiedStale = true;
 };

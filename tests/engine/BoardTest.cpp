@@ -6,7 +6,7 @@ namespace jw {
 namespace {
 
 class BoardRules : public ::testing::Test {
-protected:
+  protected:
     // Places tiles with consecutive ids and keeps the counts as a dealt board would.
     void Put(int level, int column, int row) {
         board.PlaceTile(level, column, row, ++lastId);
@@ -37,6 +37,18 @@ TEST_F(BoardRules, OutsideTheGridReadsEmptyAndIsNeverWritten) {
     EXPECT_FALSE(board.Set(1, 5, 201, 1001));
     EXPECT_FALSE(Free(0, 5, 5));
     EXPECT_FALSE(Free(1, 5, 5));  // empty cell
+}
+
+// Cells are narrow: every code a game or a file can put there reads back as
+// written, and a value beyond a cell's range is refused rather than cut.
+TEST_F(BoardRules, CellsKeepEveryCodeAndRefuseWhatTheyCannotHold) {
+    for (const int code : {-999, kRemovedQuarter, kRemovedAnchor, 1432, 2432, 9999}) {
+        EXPECT_TRUE(board.Set(2, 7, 9, code));
+        EXPECT_EQ(board.At(2, 7, 9), code);
+    }
+    EXPECT_FALSE(board.Set(2, 7, 9, 70000));
+    EXPECT_FALSE(board.Set(2, 7, 9, -40000));
+    EXPECT_EQ(board.At(2, 7, 9), 9999);
 }
 
 TEST_F(BoardRules, ALoneTileIsFree) {
