@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <csignal>
 #include <filesystem>
 #include <map>
@@ -527,6 +528,42 @@ TEST_F(GameWindow, AGameLeftForANewOneIsBookedOnceAsLost) {
         Read(SettingsFile((data / "cnfg.dat").string()), setting::kUserDefault);
     EXPECT_NE(ReadValue((data / "Stat.dat").string(), "00000", player, "").find("000000 000001"),
               std::string::npos);
+}
+
+// The third toolbar style shades the bars from near white at the top to a
+// pale green at the bottom, without a frame; the others leave them to the
+// application's style. A change in Customize takes effect at once.
+TEST_F(GameWindow, ToolbarStylesShadeTheBarsOnlyInTheThirdStyle) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TfrmJMain& window = *shell->Window();
+    auto* bar = window.findChild<QToolBar*>("Standard");
+    ASSERT_NE(bar, nullptr);
+    const auto near = [](QRgb colour, QRgb wanted) {
+        return std::abs(qRed(colour) - qRed(wanted)) <= 4 &&
+               std::abs(qGreen(colour) - qGreen(wanted)) <= 4 &&
+               std::abs(qBlue(colour) - qBlue(wanted)) <= 4;
+    };
+    // Far right, where no button lies.
+    const auto top = [&] { return bar->grab().toImage().pixel(bar->width() - 3, 0); };
+    const auto bottom = [&] {
+        return bar->grab().toImage().pixel(bar->width() - 3, bar->height() - 1);
+    };
+
+    window.ApplyToolbarLook(2, true, true);
+    QApplication::processEvents();
+    EXPECT_TRUE(near(top(), qRgb(0xfb, 0xfd, 0xfb))) << std::hex << top();
+    EXPECT_TRUE(near(bottom(), qRgb(0xdd, 0xe8, 0xe0))) << std::hex << bottom();
+    const int shadedHeight = bar->height();
+
+    window.ApplyToolbarLook(0, true, true);
+    QApplication::processEvents();
+    EXPECT_FALSE(near(bottom(), qRgb(0xdd, 0xe8, 0xe0))) << std::hex << bottom();
+    EXPECT_GE(bar->height(), shadedHeight);  // the style's frame is back
+
+    window.ApplyToolbarLook(2, false, true);
+    QApplication::processEvents();
+    EXPECT_TRUE(near(bottom(), qRgb(0xdd, 0xe8, 0xe0))) << std::hex << bottom();
 }
 
 }  // namespace

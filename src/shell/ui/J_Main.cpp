@@ -9,7 +9,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStatusBar>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -18,6 +21,39 @@
 #include "shell/ui/BoardView.h"
 
 namespace jw {
+
+// The toolbars' own look. In the third toolbar style they are painted with
+// a soft vertical gradient and no frame; otherwise they look as the
+// application's style has them. Painted here rather than through a style
+// sheet, which would take every button of the bars through the style-sheet
+// machinery, costing start-up time and memory for one gradient.
+class ToolbarLook : public QProxyStyle {
+  public:
+    explicit ToolbarLook(QStyle* base) : QProxyStyle(base) {}
+
+    bool gradient = false;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (gradient && metric == PM_ToolBarFrameWidth) {
+            return 0;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (gradient && element == CE_ToolBar) {
+            QLinearGradient shade(0, 0, 0, 1);
+            shade.setCoordinateMode(QGradient::ObjectBoundingMode);
+            shade.setColorAt(0, QColor(0xfb, 0xfd, 0xfb));
+            shade.setColorAt(1, QColor(0xdd, 0xe8, 0xe0));
+            painter->fillRect(option->rect, shade);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 namespace {
 
@@ -154,6 +190,8 @@ void TfrmJMain::BuildMenus() {
 void TfrmJMain::BuildToolbars() {
     standardBar = addToolBar(QString::fromLatin1(kBarNames[1]));
     editorBar = addToolBar(QString::fromLatin1(kBarNames[3]));
+    toolbarLook = new ToolbarLook(QStyleFactory::create(style()->name()));
+    toolbarLook->setParent(this);
     for (QToolBar* bar : {standardBar, editorBar}) {
         bar->setObjectName(QString::fromLatin1(bar == standardBar ? "Standard" : "LayoutEditor"));
         bar->setMovable(false);
@@ -184,10 +222,8 @@ void TfrmJMain::ApplyToolbarLook(int style, bool large, bool toolTips) {
     toolTipsShown = toolTips;
     for (QToolBar* bar : {standardBar, editorBar}) {
         bar->setIconSize(large ? QSize(24, 24) : QSize(16, 16));
-        bar->setStyleSheet(style == 2 ? QStringLiteral("QToolBar { background: qlineargradient("
-                                                       "x1:0, y1:0, x2:0, y2:1, stop:0 #fbfdfb, "
-                                                       "stop:1 #dde8e0); border: none; }")
-                                      : QString());
+        toolbarLook->gradient = style == 2;
+        bar->setStyle(toolbarLook);  // lays the bar out and paints it again
         for (QAction* action : bar->actions()) {
             if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {
                 button->setAutoRaise(style != 0);

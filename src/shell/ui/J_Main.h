@@ -32,6 +32,8 @@ struct StatusTexts {
     std::string player = "Player:";
 };
 
+class ToolbarLook;
+
 class TfrmJMain : public QMainWindow {
     Q_OBJECT
   public:
@@ -112,6 +114,7 @@ class TfrmJMain : public QMainWindow {
     std::vector<QMenu*> editorMenus;
     QToolBar* standardBar = nullptr;
     QToolBar* editorBar = nullptr;
+    ToolbarLook* toolbarLook = nullptr;
     QMenu* playAreaMenu = nullptr;
     std::array<QLabel*, 7> panels{};
     std::array<QLabel*, 7> panelIcons{};
