@@ -566,5 +566,27 @@ TEST_F(GameWindow, ToolbarStylesShadeTheBarsOnlyInTheThirdStyle) {
     EXPECT_TRUE(near(bottom(), qRgb(0xdd, 0xe8, 0xe0))) << std::hex << bottom();
 }
 
+// With room to spare every status text shows whole, in whatever font the
+// desktop gives: the panels were designed for a narrower one.
+TEST_F(GameWindow, StatusTextsShowWholeInAWideWindow) {
+    auto shell = StartShell();
+    ASSERT_NE(shell, nullptr);
+    TfrmJMain& window = *shell->Window();
+    window.SetStatusTexts({"Score: 12345", "Time: 1:23:45", "Tiles: 144", "Matches: 100",
+                           "Tile Value: 10", "Player 1"});
+    QApplication::processEvents();
+    int shown = 0;
+    for (QLabel* label : window.statusBar()->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty()) {
+            continue;
+        }
+        ++shown;
+        EXPECT_EQ(label->fontMetrics().elidedText(label->text(), Qt::ElideRight,
+                                                  label->contentsRect().width()),
+                  label->text());
+    }
+    EXPECT_EQ(shown, 6);
+}
+
 }  // namespace
 }  // namespace jw

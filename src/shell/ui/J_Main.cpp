@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 
 #include "shell/WindowSettings.h"
 #include "shell/ui/BoardView.h"
@@ -61,18 +64,38 @@ QString Text(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Designed widths of the status-bar panels.
+// The status-bar panels: designed widths (image, margins and text), the
+// image each shows before its text, and the widest text each shows in play.
 constexpr std::array<int, 7> kPanelWidths = {95, 105, 65, 95, 82, 150, 50};
+constexpr std::array<const char*, 7> kPanelImages = {"SCORE", "TIME",    "", "MATCHES",
+                                                     "",      "PLAYERS", ""};
+constexpr std::array<const char*, 7> kPanelWidestTexts = {
+    "Score: 00000", "Time: 0:00:00", "Tiles: 000", "Matches: 000", "Tile Value: 00", "", ""};
+constexpr int kPanelMargin = 3;  // either side of a panel, and after its image
+constexpr int kPanelImageSize = 16;
 
-// A status-bar text that asks for its designed width but gives way in a
-// narrow window, ending in "..." rather than running into its neighbour.
+// A status-bar text that asks for its designed width, or for the width of
+// its widest text in a font wider than the one the panels were designed
+// for, but gives way in a narrow window, ending in "..." rather than running
+// into its neighbour.
 class PanelLabel : public QLabel {
   public:
-    PanelLabel(int designedWidth, QWidget* parent) : QLabel(parent), designedWidth(designedWidth) {
+    PanelLabel(int designedWidth, const char* widestText, QWidget* parent)
+        : QLabel(parent),
+          designedWidth(designedWidth),
+          widestText(QString::fromLatin1(widestText)) {
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     }
 
-    QSize sizeHint() const override { return {designedWidth, QLabel::sizeHint().height()}; }
+    QSize sizeHint() const override {
+        // Whole pixels above the exact width, which the eliding compares with.
+        const int needed =
+            widestText.isEmpty()
+                ? 0
+                : static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(widestText))) +
+                      1;
+        return {std::max(designedWidth, needed), QLabel::sizeHint().height()};
+    }
     QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
 
   protected:
@@ -85,6 +108,7 @@ class PanelLabel : public QLabel {
 
   private:
     int designedWidth;
+    QString widestText;
 };
 
 }  // namespace
@@ -272,12 +296,17 @@ void TfrmJMain::BuildStatusBar() {
     for (std::size_t i = 0; i < panels.size(); ++i) {
         auto* panel = new QWidget(this);
         auto* layout = new QHBoxLayout(panel);
-        layout->setContentsMargins(3, 0, 3, 0);
-        layout->setSpacing(3);
+        layout->setContentsMargins(kPanelMargin, 0, kPanelMargin, 0);
+        layout->setSpacing(kPanelMargin);
         panelIcons[i] = new QLabel(panel);
-        panelIcons[i]->setFixedSize(16, 16);
+        panelIcons[i]->setFixedSize(kPanelImageSize, kPanelImageSize);
         panelIcons[i]->hide();
-        panels[i] = new PanelLabel(kPanelWidths[i] - 22, panel);
+        // The text has what is left of the designed width after the margins
+        // and the image.
+        const bool image = kPanelImages[i][0] != '\0';
+        const int textWidth =
+            kPanelWidths[i] - 2 * kPanelMargin - (image ? kPanelImageSize + kPanelMargin : 0);
+        panels[i] = new PanelLabel(textWidth, kPanelWidestTexts[i], panel);
         layout->addWidget(panelIcons[i]);
         layout->addWidget(panels[i], 1);
         statusBar()->addWidget(panel, i + 1 == panels.size() ? 1 : 0);
@@ -306,13 +335,11 @@ void TfrmJMain::SetImages(const std::function<QPixmap(const std::string&)>& pict
     }
     undoDisabledIcon = QIcon(picture(kUndoDisabledImage));
     redoDisabledIcon = QIcon(picture(kRedoDisabledImage));
-    const std::array<const char*, 7> panelImages = {"SCORE", "TIME",    "", "MATCHES",
-                                                    "",      "PLAYERS", ""};
-    for (std::size_t i = 0; i < panelImages.size(); ++i) {
-        if (panelImages[i][0] == '\0') {
+    for (std::size_t i = 0; i < kPanelImages.size(); ++i) {
+        if (kPanelImages[i][0] == '\0') {
             continue;
         }
-        const QPixmap image = picture(SmallIconName(panelImages[i]));
+        const QPixmap image = picture(SmallIconName(kPanelImages[i]));
         if (!image.isNull()) {
             panelIcons[i]->setPixmap(image);
             panelIcons[i]->show();
