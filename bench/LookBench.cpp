@@ -1,7 +1,7 @@
 // The look of the board: one winning-animation stamp with its repaint, the
-// tile-set chooser's pictures, applying a tile set to a 144-tile board, and
-// one background preview. All on the game's own MahJong.rgf beside the
-// benchmark.
+// tile-set chooser's pictures, applying a tile set to a 144-tile board, one
+// background preview, and the decoding and stretching of the background a
+// first start shows. All on the game's own MahJong.rgf beside the benchmark.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -9,9 +9,11 @@
 #include "BenchSupport.h"
 #include "engine/Jong_class_interface.h"
 #include "platform/MemorySettings.h"
+#include "presentation/BackgroundCatalogue.h"
 #include "presentation/BackgroundChooser.h"
 #include "presentation/BoardAnimation.h"
 #include "presentation/BoardRenderer.h"
+#include "presentation/JpegDecode.h"
 #include "presentation/Resample.h"
 #include "presentation/TileSetCatalog.h"
 #include "presentation/TileSetChooser.h"
@@ -141,6 +143,22 @@ void BM_BackgroundPreview(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BackgroundPreview)->Unit(benchmark::kMillisecond);
+
+// Decoding the built-in sky picture, the background a first start shows.
+void BM_DecodeBuiltInBackground(benchmark::State& state) {
+    const auto library = RealLibrary();
+    const auto bytes = library->Find("JPEG", BuiltInPictureName(410));
+    if (!bytes) {
+        state.SkipWithError("no sky picture in the library");
+        return;
+    }
+    Image picture;
+    std::string error;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DecodeJpeg(*bytes, picture, error));
+    }
+}
+BENCHMARK(BM_DecodeBuiltInBackground)->Unit(benchmark::kMillisecond);
 
 // A 1024 x 768 background stretched to a 1450 x 800 board (the start-up
 // window on a 1600 x 1000 screen), and one tile face scaled down.
