@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <thread>
 
 #include "platform/SettingsDefaults.h"
 #include "platform/Text.h"
@@ -152,18 +153,14 @@ bool LoadPictureFile(const std::string& path, Image& out) {
     return HasJpegExtension(path) ? DecodeJpeg(*bytes, out, error) : ReadBmp(*bytes, out, error);
 }
 
-BackgroundOutcome DrawBackground(Image& target, int areaWidth, int areaHeight,
-                                 const BackgroundChoice& choice, const BackgroundSources& sources,
-                                 int colourDepth) {
-    Image picture;
+BackgroundPicture ReadBackgroundPicture(const BackgroundChoice& choice,
+                                        const BackgroundSources& sources) {
+    BackgroundPicture read;
+    const auto fail = [](BackgroundOutcome outcome) { return BackgroundPicture{outcome, Image()}; };
     switch (choice.kind) {
         case BackgroundKind::Default:
-            MakeDefaultBackground(target, areaWidth, areaHeight, choice.fade, colourDepth);
-            return BackgroundOutcome::Drawn;
         case BackgroundKind::Colour:
-            FillWithColour(target, areaWidth, areaHeight, ColourOfSetting(choice.colour),
-                           choice.fade, colourDepth);
-            return BackgroundOutcome::Drawn;
+            break;
         case BackgroundKind::BuiltIn: {
             const std::string name = BuiltInPictureName(choice.code);
             const bool bitmap = choice.code >= kFirstBuiltInBitmapCode;
@@ -171,41 +168,70 @@ BackgroundOutcome DrawBackground(Image& target, int areaWidth, int areaHeight,
                                    ? sources.library->Find(bitmap ? "BITMAP" : "JPEG", name)
                                    : std::nullopt;
             std::string error;
-            if (!bytes ||
-                !(bitmap ? ReadBmp(*bytes, picture, error) : DecodeJpeg(*bytes, picture, error))) {
-                return BackgroundOutcome::BuiltInMissing;
+            if (!bytes || !(bitmap ? ReadBmp(*bytes, read.picture, error)
+                                   : DecodeJpeg(*bytes, read.picture, error))) {
+                return fail(BackgroundOutcome::BuiltInMissing);
             }
-            if (bitmap) {
-                Copy(target, 0, 0, picture);
-            } else {
-                FillWithPicture(target, areaWidth, areaHeight, picture);
-            }
-            return BackgroundOutcome::Drawn;
+            break;
         }
         case BackgroundKind::OwnPicture: {
             const std::string path = ResolveOwnPicturePath(choice.picture, sources.dataFolder);
             std::error_code error;
             if (!std::filesystem::exists(path, error)) {
-                return BackgroundOutcome::OwnPictureMissing;
+                return fail(BackgroundOutcome::OwnPictureMissing);
             }
-            if (!LoadPictureFile(path, picture)) {
-                return BackgroundOutcome::OwnPictureInvalid;
+            if (!LoadPictureFile(path, read.picture)) {
+                return fail(BackgroundOutcome::OwnPictureInvalid);
             }
-            FillWithPicture(target, areaWidth, areaHeight, picture);
-            return BackgroundOutcome::Drawn;
+            break;
         }
         case BackgroundKind::AddOnPicture: {
             const auto bytes =
                 sources.addOns ? sources.addOns->Find("JPEG", choice.picture) : std::nullopt;
             if (!bytes) {
-                return BackgroundOutcome::AddOnMissing;
+                return fail(BackgroundOutcome::AddOnMissing);
             }
-            if (!DecodeJpegBytes(*bytes, picture)) {
-                return BackgroundOutcome::AddOnInvalid;
+            if (!DecodeJpegBytes(*bytes, read.picture)) {
+                return fail(BackgroundOutcome::AddOnInvalid);
             }
-            FillWithPicture(target, areaWidth, areaHeight, picture);
-            return BackgroundOutcome::Drawn;
+            break;
         }
+    }
+    return read;
+}
+
+BackgroundOutcome DrawBackground(Image& target, int areaWidth, int areaHeight,
+                                 const BackgroundChoice& choice, const BackgroundSources& sources,
+                                 int colourDepth) {
+    return DrawBackground(target, areaWidth, areaHeight, choice,
+                          ReadBackgroundPicture(choice, sources), colourDepth);
+}
+
+BackgroundOutcome DrawBackground(Image& target, int areaWidth, int areaHeight,
+                                 const BackgroundChoice& choice, const BackgroundPicture& read,
+                                 int colourDepth) {
+    if (read.outcome != BackgroundOutcome::Drawn) {
+        return read.outcome;
+    }
+    switch (choice.kind) {
+        case BackgroundKind::Default:
+            MakeDefaultBackground(target, areaWidth, areaHeight, choice.fade, colourDepth);
+            break;
+        case BackgroundKind::Colour:
+            FillWithColour(target, areaWidth, areaHeight, ColourOfSetting(choice.colour),
+                           choice.fade, colourDepth);
+            break;
+        case BackgroundKind::BuiltIn:
+            if (choice.code >= kFirstBuiltInBitmapCode) {
+                Copy(target, 0, 0, read.picture);
+            } else {
+                FillWithPicture(target, areaWidth, areaHeight, read.picture);
+            }
+            break;
+        case BackgroundKind::OwnPicture:
+        case BackgroundKind::AddOnPicture:
+            FillWithPicture(target, areaWidth, areaHeight, read.picture);
+            break;
     }
     return BackgroundOutcome::Drawn;
 }
@@ -270,10 +296,31 @@ void Backgrounds::FallBackToDefault() {
     Write(settings, setting::kFadeBackground, true);
 }
 
+void Backgrounds::ReadAhead() {
+    // Add-on libraries open their volumes on first use, which must not
+    // happen on two threads at once; their pictures are read when drawn.
+    const bool picture =
+        current.kind == BackgroundKind::BuiltIn || current.kind == BackgroundKind::OwnPicture;
+    if (!picture || ahead.valid() || std::thread::hardware_concurrency() < 2) {
+        return;
+    }
+    aheadChoice = current;
+    ahead = std::async(std::launch::async, [choice = current, sources = sources] {
+        return ReadBackgroundPicture(choice, sources);
+    });
+}
+
 void Backgrounds::Make(Image& target, int areaWidth, int areaHeight) {
     const int colourDepth = host.Screen().colorDepth;
-    const BackgroundOutcome outcome =
-        DrawBackground(target, areaWidth, areaHeight, current, sources, colourDepth);
+    BackgroundOutcome outcome = BackgroundOutcome::Drawn;
+    if (ahead.valid() && aheadChoice == current) {
+        outcome = DrawBackground(target, areaWidth, areaHeight, current, ahead.get(), colourDepth);
+    } else {
+        if (ahead.valid()) {
+            ahead.get();  // read for a background that is no longer current
+        }
+        outcome = DrawBackground(target, areaWidth, areaHeight, current, sources, colourDepth);
+    }
     const std::string message = BackgroundFailureMessage(outcome, current, sources);
     if (message.empty()) {
         return;

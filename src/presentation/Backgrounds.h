@@ -9,6 +9,7 @@
 // at their own size.
 #pragma once
 
+#include <future>
 #include <string>
 #include <string_view>
 
@@ -81,10 +82,23 @@ enum class BackgroundOutcome {
     AddOnInvalid,       // found, not a JPEG picture
 };
 
+// The picture a background is made from, read and decoded, or what went
+// wrong. The default and colour backgrounds have none.
+struct BackgroundPicture {
+    BackgroundOutcome outcome = BackgroundOutcome::Drawn;
+    Image picture;
+};
+BackgroundPicture ReadBackgroundPicture(const BackgroundChoice& choice,
+                                        const BackgroundSources& sources);
+
 // Draws `choice` into the top-left area of `target` without any message
-// or fall-back; the outcome says what went wrong.
+// or fall-back; the outcome says what went wrong. The second form takes
+// the picture read for `choice` already.
 BackgroundOutcome DrawBackground(Image& target, int areaWidth, int areaHeight,
                                  const BackgroundChoice& choice, const BackgroundSources& sources,
+                                 int colourDepth);
+BackgroundOutcome DrawBackground(Image& target, int areaWidth, int areaHeight,
+                                 const BackgroundChoice& choice, const BackgroundPicture& read,
                                  int colourDepth);
 
 // What the player is told when `choice` came to `outcome`; empty when
@@ -135,6 +149,12 @@ class Backgrounds {
     // settings) and draws that.
     void Make(Image& target, int areaWidth, int areaHeight);
 
+    // Starts reading and decoding the current built-in or own picture on a
+    // second core, for the next Make to take while the background is still
+    // the same. At start-up this overlaps the decoding with the building of
+    // the window.
+    void ReadAhead();
+
     // The random pick: writes "Rnd_cfg.dat" when its marker is missing;
     // then, when "Random_Background" is on, draws one entry of the list
     // (the default background when none takes part), makes it current,
@@ -151,6 +171,8 @@ class Backgrounds {
     SettingsStore& settings;
     BackgroundSources sources;
     BackgroundChoice current;
+    BackgroundChoice aheadChoice;
+    std::future<BackgroundPicture> ahead;
 };
 
 }  // namespace jw

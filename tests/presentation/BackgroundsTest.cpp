@@ -253,6 +253,43 @@ TEST_F(BackgroundPictureTest, BuiltInJpegIsLookedUpByItsCode) {
     EXPECT_TRUE(host.messages.empty());
 }
 
+// A picture read ahead on another core is drawn as one read when drawn,
+// failures included: the same pixels, the same message and fall-back.
+TEST_F(BackgroundPictureTest, PictureReadAheadIsDrawnAsIfReadWhenDrawn) {
+    library.entries["JPEG/B410"] = test::EncodeJpeg(Numbered(64, 48));
+    Image direct = target;
+    Make().Make(direct, 200, 100);
+    Backgrounds ahead = Make();
+    ahead.ReadAhead();
+    ahead.Make(target, 200, 100);
+    EXPECT_EQ(target, direct);
+
+    const std::string path = data / "gone.jpg";
+    settings.WriteString("Preference", "Customized_Background", path);
+    Backgrounds missing = Make();
+    missing.ReadAhead();
+    missing.Make(target, 300, 256);
+    EXPECT_EQ(host.MessageTexts(),
+              std::vector<std::string>{"Customized background image not found: " + path});
+    ExpectFellBackToDefault(missing);
+}
+
+// A background changed after its picture was read ahead is read afresh.
+TEST_F(BackgroundPictureTest, PictureReadAheadForAnEarlierChoiceIsNotUsed) {
+    library.entries["JPEG/B410"] =
+        test::EncodeJpeg(Image(32, 32, PixelFormat::Rgb24, Rgb(40, 90, 200)));
+    library.entries["JPEG/B420"] =
+        test::EncodeJpeg(Image(32, 32, PixelFormat::Rgb24, Rgb(200, 60, 20)));
+    Backgrounds backgrounds = Make();
+    ASSERT_EQ(backgrounds.Current().code, 410);
+    backgrounds.ReadAhead();
+    BackgroundChoice other = backgrounds.Current();
+    other.code = 420;
+    backgrounds.SetCurrent(other);
+    backgrounds.Make(target, 200, 100);
+    EXPECT_TRUE(Near(target.At(100, 50), Rgb(200, 60, 20), 2));
+}
+
 TEST_F(BackgroundPictureTest, MissingBuiltInPictureLeavesTheAreaAlone) {
     settings.WriteInteger("Preference", "Background_bmp", 260);
     Backgrounds backgrounds = Make();

@@ -372,6 +372,8 @@ void GameShell::CreateBackgroundsAndSounds() {
     if (Read(*settings, setting::kRandomBackground)) {
         backgrounds->PickRandom();
     }
+    // Decoded while the window is built; the first redraw stretches it.
+    backgrounds->ReadAhead();
 
     soundPlayer = std::make_unique<SoundPlayer>(library.get());
     host.soundPlayer = [this](const std::string& name) { soundPlayer->Play(name); };
