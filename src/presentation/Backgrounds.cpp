@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "platform/SettingsDefaults.h"
@@ -312,15 +313,17 @@ void Backgrounds::ReadAhead() {
 
 void Backgrounds::Make(Image& target, int areaWidth, int areaHeight) {
     const int colourDepth = host.Screen().colorDepth;
-    BackgroundOutcome outcome = BackgroundOutcome::Drawn;
-    if (ahead.valid() && aheadChoice == current) {
-        outcome = DrawBackground(target, areaWidth, areaHeight, current, ahead.get(), colourDepth);
-    } else {
-        if (ahead.valid()) {
-            ahead.get();  // read for a background that is no longer current
+    // A picture read ahead for a background no longer current is dropped.
+    std::optional<BackgroundPicture> read;
+    if (ahead.valid()) {
+        BackgroundPicture readAhead = ahead.get();
+        if (aheadChoice == current) {
+            read = std::move(readAhead);
         }
-        outcome = DrawBackground(target, areaWidth, areaHeight, current, sources, colourDepth);
     }
+    const BackgroundOutcome outcome =
+        DrawBackground(target, areaWidth, areaHeight, current,
+                       read ? *read : ReadBackgroundPicture(current, sources), colourDepth);
     const std::string message = BackgroundFailureMessage(outcome, current, sources);
     if (message.empty()) {
         return;

@@ -289,8 +289,9 @@ void BoardRenderer::FullRedraw() {
     } else if (Preview()) {
         VerticalGradient(board, board.Bounds(), kPreviewTop, kPreviewBottom);
         background.Pack(board);
+    } else if (background.Empty()) {
+        RefreshBackground(false);  // made on the board, which then holds it already
     } else {
-        RefreshBackground(false);
         background.CopyTo(board, 0, 0, background.Bounds());
     }
     if (tilesDeferred && engine.board.tilesLeft > 0) {

@@ -31,14 +31,17 @@ void PackedPicture::Pack(const Image& picture) {
     }
 }
 
+const std::uint8_t* PackedPicture::PixelAt(int x, int y) const {
+    return bytes.data() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                           static_cast<std::size_t>(x)) *
+                              3;
+}
+
 Pixel PackedPicture::At(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) {
         return 0;
     }
-    const std::uint8_t* p =
-        bytes.data() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                        static_cast<std::size_t>(x)) *
-                           3;
+    const std::uint8_t* p = PixelAt(x, y);
     return Rgb(p[0], p[1], p[2]);
 }
 
@@ -48,10 +51,7 @@ void PackedPicture::CopyTo(Image& dst, int dx, int dy, Rect from) const {
     }
     for (int row = 0; row < from.height; ++row) {
         Pixel* out = dst.Row(dy + row) + dx;
-        const std::uint8_t* in = bytes.data() + (static_cast<std::size_t>(from.y + row) *
-                                                     static_cast<std::size_t>(width) +
-                                                 static_cast<std::size_t>(from.x)) *
-                                                    3;
+        const std::uint8_t* in = PixelAt(from.x, from.y + row);
         for (int i = 0; i < from.width; ++i, in += 3) {
             out[i] = Rgb(in[0], in[1], in[2]);
         }

@@ -33,6 +33,9 @@ class PackedPicture {
     void CopyTo(Image& dst, int dx, int dy, Rect from) const;
 
   private:
+    // The first byte of the pixel at (x, y), which lies inside the picture.
+    const std::uint8_t* PixelAt(int x, int y) const;
+
     int width = 0;
     int height = 0;
     // Red, green and blue of each pixel, row after row.
