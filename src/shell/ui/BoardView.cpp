@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "shell/ui/X11Presenter.h"
+
 namespace jw {
 
 BoardView::BoardView(QWidget* parent) : QWidget(parent) {
@@ -11,6 +13,25 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     // The board fits itself to what is left; the window decides its size.
     setMinimumSize(64, 48);
+}
+
+void BoardView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Once the window is on its way to the screen, before the first paint.
+    if (!presenterTried) {
+        presenterTried = true;
+        presenter = X11Presenter::Open(*this);
+        if (presenter) {
+            setAttribute(Qt::WA_PaintOnScreen);
+            setAttribute(Qt::WA_NoSystemBackground);
+        }
+    }
+}
+
+BoardView::~BoardView() = default;
+
+QPaintEngine* BoardView::paintEngine() const {
+    return presenter ? nullptr : QWidget::paintEngine();
 }
 
 void BoardView::ShowArea(const QRect& area) {
@@ -48,6 +69,18 @@ QImage BoardView::Picture() const {
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
+    if (presenter && devicePixelRatioF() != 1.0) {
+        // The renderer draws in device pixels only at a ratio of 1: on a
+        // scaled screen, Qt paints the board.
+        presenter.reset();
+        setAttribute(Qt::WA_PaintOnScreen, false);
+        update();
+        return;
+    }
+    if (presenter) {
+        PaintDirectly(event->region());
+        return;
+    }
     QPainter painter(this);
     const QImage board = source ? source() : QImage();
     if (board.isNull()) {
@@ -67,6 +100,38 @@ void BoardView::paintEvent(QPaintEvent* event) {
     const QRegion outside = QRegion(event->rect()).subtracted(QRegion(board.rect()));
     for (const QRect& rect : outside) {
         painter.fillRect(rect, Qt::black);
+    }
+}
+
+void BoardView::PaintDirectly(const QRegion& region) {
+    const QImage board = source ? source() : QImage();
+    const QRegion onBoard = region.intersected(board.rect());
+    QRegion covered;
+    for (const Over& over : overs) {
+        covered += over.place;
+    }
+    covered &= onBoard;
+    for (const QRect& rect : onBoard.subtracted(covered)) {
+        presenter->Put(board, rect);
+    }
+    // Where passing pictures lie, the board and they are put together first.
+    for (const QRect& rect : covered) {
+        QImage shown = board.copy(rect);
+        QPainter painter(&shown);
+        for (const Over& over : overs) {
+            if (over.place.intersects(rect)) {
+                painter.drawImage(over.place.topLeft() - rect.topLeft(), over.picture);
+            }
+        }
+        painter.end();
+        presenter->Put(shown, shown.rect(), rect.topLeft());
+    }
+    for (const QRect& rect : region.subtracted(onBoard)) {
+        presenter->FillBlack(rect);
+    }
+    presenter->Flush();
+    if (onPainted && !board.isNull()) {
+        onPainted();
     }
 }
 

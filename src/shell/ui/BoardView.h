@@ -1,21 +1,29 @@
-// The play area of the main window. It paints the finished board picture that
-// the renderer composed, read where it lies (the window keeps no copy of
-// it), with the passing pictures drawn over it (a peeked tile, the pause
-// pictures, the editor's pointer tile), and hands mouse input to the
-// window's handlers; it draws nothing of its own.
+// The play area of the main window. It shows the finished board picture that
+// the renderer composed, read where it lies, with the passing pictures drawn
+// over it (a peeked tile, the pause pictures, the editor's pointer tile), and
+// hands mouse input to the window's handlers; it draws nothing of its own.
+// On X11 the picture goes to the display straight from the renderer's memory,
+// so that the window's backing store keeps no second copy of the board;
+// elsewhere Qt paints it.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace jw {
+
+class X11Presenter;
 
 class BoardView : public QWidget {
     Q_OBJECT
   public:
     explicit BoardView(QWidget* parent = nullptr);
+    ~BoardView() override;
+    BoardView(const BoardView&) = delete;
+    BoardView& operator=(const BoardView&) = delete;
 
     // The board picture, read at every paint; a null image shows black.
     std::function<QImage()> source;
@@ -37,19 +45,28 @@ class BoardView : public QWidget {
     // start-up).
     std::function<void()> onPainted;
 
+    // Whether the board goes to the display without Qt's backing store.
+    bool PresentsDirectly() const { return presenter != nullptr; }
+
   protected:
+    QPaintEngine* paintEngine() const override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     struct Over {
         QImage picture;
         QRect place;
     };
+    void PaintDirectly(const QRegion& region);
+
     std::vector<Over> overs;
+    std::unique_ptr<X11Presenter> presenter;
+    bool presenterTried = false;
 };
 
 }  // namespace jw
