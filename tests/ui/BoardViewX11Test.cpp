@@ -87,6 +87,13 @@ QImage Expected(BoardView& view) {
     return expected;
 }
 
+// A view whose window the test can have Qt destroy and make again.
+class RemadeView : public BoardView {
+  public:
+    using QWidget::create;
+    using QWidget::destroy;
+};
+
 class BoardViewOnX11 : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -103,7 +110,7 @@ class BoardViewOnX11 : public ::testing::Test {
     }
 
     Image* board = nullptr;
-    std::optional<BoardView> view;
+    std::optional<RemadeView> view;
 };
 
 TEST_F(BoardViewOnX11, ShowsTheBoardAndWhatLiesOverItThroughEitherPath) {
@@ -151,6 +158,19 @@ TEST_F(BoardViewOnX11, ShowsTheBoardAndWhatLiesOverItThroughEitherPath) {
     board = &shared;
     view->ShowArea(view->rect());
     EXPECT_EQ(ShownOnceSettled(*view, Expected(*view)), Expected(*view));
+}
+
+TEST_F(BoardViewOnX11, AWindowMadeAnewShowsTheBoardToo) {
+    Image picture = Pattern(420, 320, 5);
+    board = &picture;
+    Show();
+    const WId first = view->winId();
+    view->destroy();
+    view->create();
+    Show();
+    ASSERT_NE(view->winId(), first);
+    EXPECT_EQ(ShownOnceSettled(*view, Expected(*view)), Expected(*view));
+    EXPECT_TRUE(view->PresentsDirectly());
 }
 
 TEST_F(BoardViewOnX11, NoPictureShowsBlack) {

@@ -20,12 +20,14 @@ void BoardView::showEvent(QShowEvent* event) {
     // Once the window is on its way to the screen, before the first paint.
     if (!presenterTried) {
         presenterTried = true;
-        presenter = X11Presenter::Open(*this);
-        if (presenter) {
-            setAttribute(Qt::WA_PaintOnScreen);
-            setAttribute(Qt::WA_NoSystemBackground);
-        }
+        PresentDirectly(true);
     }
+}
+
+void BoardView::PresentDirectly(bool wanted) {
+    presenter = wanted ? X11Presenter::Open(*this) : nullptr;
+    setAttribute(Qt::WA_PaintOnScreen, presenter != nullptr);
+    setAttribute(Qt::WA_NoSystemBackground, presenter != nullptr);
 }
 
 BoardView::~BoardView() = default;
@@ -69,15 +71,15 @@ QImage BoardView::Picture() const {
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
-    if (presenter && devicePixelRatioF() != 1.0) {
-        // The renderer draws in device pixels only at a ratio of 1: on a
-        // scaled screen, Qt paints the board.
-        presenter.reset();
-        setAttribute(Qt::WA_PaintOnScreen, false);
-        update();
-        return;
-    }
     if (presenter) {
+        // The renderer draws in device pixels only at a ratio of 1: on a
+        // scaled screen, Qt paints the board. A window Qt made anew needs
+        // the presenter anew.
+        if (devicePixelRatioF() != 1.0 || presenter->Window() != winId()) {
+            PresentDirectly(devicePixelRatioF() == 1.0);
+            update();
+            return;
+        }
         PaintDirectly(event->region());
         return;
     }

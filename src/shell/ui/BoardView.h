@@ -62,6 +62,9 @@ class BoardView : public QWidget {
         QImage picture;
         QRect place;
     };
+    // Shows the board through the X11 presenter when `wanted` and possible,
+    // through Qt otherwise.
+    void PresentDirectly(bool wanted);
     void PaintDirectly(const QRegion& region);
 
     std::vector<Over> overs;

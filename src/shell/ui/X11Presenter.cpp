@@ -119,6 +119,9 @@ std::unique_ptr<X11Presenter> X11Presenter::Open(QWidget& widget) {
 X11Presenter::X11Presenter(std::unique_ptr<Connection> connection) : x(std::move(connection)) {}
 
 X11Presenter::~X11Presenter() {
+    if (qGuiApp == nullptr) {
+        return;  // the connection went with the application
+    }
     if (x->segment != 0) {
         xcb_shm_detach(x->connection, x->segment);
     }
@@ -224,6 +227,10 @@ void X11Presenter::Flush() {
     xcb_flush(x->connection);
 }
 
+WId X11Presenter::Window() const {
+    return x->window;
+}
+
 #else  // no X11 in this Qt
 
 struct X11Presenter::Connection {};
@@ -241,6 +248,9 @@ void X11Presenter::Put(const QImage&, const QRect&, QPoint) {}
 void X11Presenter::PutThroughConnection(const QImage&, const QRect&, QPoint) {}
 void X11Presenter::FillBlack(const QRect&) {}
 void X11Presenter::Flush() {}
+WId X11Presenter::Window() const {
+    return 0;
+}
 
 #endif
 

@@ -6,6 +6,7 @@
 // the connection otherwise.
 #pragma once
 
+#include <qwindowdefs.h>
 #include <QImage>
 #include <QRegion>
 #include <cstdint>
@@ -33,6 +34,9 @@ class X11Presenter {
     void FillBlack(const QRect& area);
     // Sends what was put to the server.
     void Flush();
+    // The window the presenter puts on; Qt makes a new one when it recreates
+    // the widget's native window.
+    WId Window() const;
 
   private:
     struct Connection;
