@@ -297,7 +297,11 @@ void BoardRenderer::FullRedraw() {
     if (tilesDeferred && engine.board.tilesLeft > 0) {
         LoadTileSet(0, tiles.choice.sizeLetter);
     }
-    if (paused || !tiles.loaded) {
+    if (paused) {
+        DrawPauseScreen();  // the board keeps its tiles hidden, whatever its size
+        return;
+    }
+    if (!tiles.loaded) {
         return;
     }
     highestLevelDrawn = 0;
@@ -462,6 +466,10 @@ void BoardRenderer::Paint() {
     Present(board.Bounds());
     if (window != nullptr && Editing() && editorGhost) {
         window->DrawOver(tiles.images.pointerFrame, editorGhost->x, editorGhost->y, kKeyColour);
+    }
+    if (window != nullptr && paused && !pause1.Empty()) {
+        window->DrawOver(pause1, pauseX, pauseY, kPauseKey);
+        window->DrawOver(pause2, pauseX2, pauseY2, kPauseKey);
     }
 }
 

@@ -116,6 +116,8 @@ class BoardRenderer : public BoardPainter {
     void PeekOff();
 
     // The pause screen: gradient, then the two pause pictures on the window.
+    // A full redraw while paused draws the pause screen again, centred on
+    // the board's size.
     void PauseOn();
     // One 80 ms step of the moving picture.
     void PauseTick();
@@ -158,6 +160,9 @@ class BoardRenderer : public BoardPainter {
     void DrawTile(BoardPos pos, CellCode code);
     void DrawShadows(Image& target, int x, int y, BoardPos pos);
     void DrawEditorGrid();
+    // The pause gradient over the whole board, and the pause pictures'
+    // places centred on it.
+    void DrawPauseScreen();
     void Present(Rect area);
     TileGeometry GeometryNow() const { return tiles.geometry; }
 

@@ -198,13 +198,6 @@ void BoardRenderer::PeekOff() {
 void BoardRenderer::PauseOn() {
     paused = true;
     HoverOff();
-    const bool flat = engine.host.Screen().colorDepth <= 8;
-    if (flat) {
-        board.Fill(kPauseTop);
-    } else {
-        VerticalGradient(board, board.Bounds(), kPauseTop, kBlack);
-    }
-    Paint();
     auto load = [this](const char* name) {
         Image picture;
         std::string error;
@@ -220,6 +213,19 @@ void BoardRenderer::PauseOn() {
     if (pause1.Empty() || pause2.Empty()) {
         pause1.Reset();
         pause2.Reset();
+    }
+    DrawPauseScreen();
+    Paint();
+}
+
+void BoardRenderer::DrawPauseScreen() {
+    const bool flat = engine.host.Screen().colorDepth <= 8;
+    if (flat) {
+        board.Fill(kPauseTop);
+    } else {
+        VerticalGradient(board, board.Bounds(), kPauseTop, kBlack);
+    }
+    if (pause1.Empty()) {
         return;
     }
     const int width = board.Width();
@@ -231,10 +237,6 @@ void BoardRenderer::PauseOn() {
     pauseCentre = pauseX;
     pauseSwing = pauseX - pauseX2 + 2;
     pauseStep = 3;
-    if (window != nullptr) {
-        window->DrawOver(pause1, pauseX, pauseY, kPauseKey);
-        window->DrawOver(pause2, pauseX2, pauseY2, kPauseKey);
-    }
 }
 
 void BoardRenderer::PauseTick() {

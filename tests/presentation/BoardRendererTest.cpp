@@ -67,6 +67,15 @@ TEST(BoardGridGeometry, FittingNeedsASpareCellOnWideScreens) {
 
 using BoardRendering = test::RendererTest;
 
+// Black pause pictures: 200 x 40 above, `secondWidth` x 30 below.
+template <typename Library>
+void PutPausePictures(Library& library, int secondWidth) {
+    library.Put("BITMAP", "BMP_PAUSE_1",
+                test::EncodeBmp(Image(200, 40, PixelFormat::Rgb24, kBlack)));
+    library.Put("BITMAP", "BMP_PAUSE_2",
+                test::EncodeBmp(Image(secondWidth, 30, PixelFormat::Rgb24, kBlack)));
+}
+
 TEST_F(BoardRendering, HitTestMovesToTheAnchorOnHalfOffsetAndStackedTiles) {
     Put(1, 3, 3, 1);
     Put(1, 5, 4, 2);  // right neighbour half a row lower
@@ -257,8 +266,7 @@ TEST_F(BoardRendering, EditorLookHasGridAndBlankBodies) {
 
 TEST_F(BoardRendering, PauseHidesTheTilesAndMovesThePicture) {
     Put(1, 5, 5, 1);
-    main.Put("BITMAP", "BMP_PAUSE_1", test::EncodeBmp(Image(200, 40, PixelFormat::Rgb24, kBlack)));
-    main.Put("BITMAP", "BMP_PAUSE_2", test::EncodeBmp(Image(300, 30, PixelFormat::Rgb24, kBlack)));
+    PutPausePictures(main, 300);
     renderer.RedrawBoard();
     renderer.PauseOn();
     EXPECT_TRUE(renderer.Paused());
@@ -282,9 +290,34 @@ TEST_F(BoardRendering, PauseHidesTheTilesAndMovesThePicture) {
     EXPECT_EQ(host.busyChanges, (std::vector<bool>{true, false}));
 }
 
+TEST_F(BoardRendering, PauseScreenFollowsTheBoardToANewSize) {
+    Put(1, 5, 5, 1);
+    PutPausePictures(main, 300);
+    renderer.RedrawBoard();
+    renderer.PauseOn();
+    renderer.PauseTick();
+    // The window is made smaller while the game is paused, as the game
+    // window does it: a new area, the layout fitted again, a full redraw.
+    renderer.SetArea({800, 600, 0, 0, false});
+    renderer.FitLayout(false, true, true);
+    renderer.RedrawBoard();
+    EXPECT_EQ(Board(10, 0), kPauseTop);
+    EXPECT_EQ(Board(10, 599), kBlack);
+    const auto [x, y] = At({1, 5, 5});
+    EXPECT_NE(Board(x + 10, y + 10), kFace1);
+    // x1 = (800 - 200) / 2 = 300; y1 = max(100, (600 - 115) / 2) = 242;
+    // x2 = 250, y2 = 242 + 40 + 15: centred anew, on the window at once.
+    EXPECT_EQ(window.picture.At(300, 242), kBlack);
+    EXPECT_NE(window.picture.At(299, 242), kBlack);
+    EXPECT_EQ(window.picture.At(250, 297), kBlack);
+    renderer.PauseTick();
+    EXPECT_EQ(window.picture.At(303, 242), kBlack);  // swinging from the new centre
+    renderer.PauseOff();
+    EXPECT_EQ(Board(x + 10, y + 10), kFace1);
+}
+
 TEST_F(BoardRendering, PauseSwingsBetweenItsEnds) {
-    main.Put("BITMAP", "BMP_PAUSE_1", test::EncodeBmp(Image(200, 40, PixelFormat::Rgb24, kBlack)));
-    main.Put("BITMAP", "BMP_PAUSE_2", test::EncodeBmp(Image(210, 30, PixelFormat::Rgb24, kBlack)));
+    PutPausePictures(main, 210);
     renderer.PauseOn();
     // x1 = 400, x2 = 395: s = 7, so the picture swings within 393..407.
     int lowest = 400;
