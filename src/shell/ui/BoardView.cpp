@@ -64,10 +64,16 @@ QImage BoardView::Picture() const {
     }
     QImage shown = board.copy();
     QPainter painter(&shown);
-    for (const Over& over : overs) {
-        painter.drawImage(over.place.topLeft(), over.picture);
-    }
+    DrawOvers(painter, shown.rect(), QPoint());
     return shown;
+}
+
+void BoardView::DrawOvers(QPainter& painter, const QRect& area, QPoint origin) const {
+    for (const Over& over : overs) {
+        if (over.place.intersects(area)) {
+            painter.drawImage(over.place.topLeft() - origin, over.picture);
+        }
+    }
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
@@ -90,11 +96,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
         return;
     }
     painter.drawImage(event->rect().topLeft(), board, event->rect());
-    for (const Over& over : overs) {
-        if (over.place.intersects(event->rect())) {
-            painter.drawImage(over.place.topLeft(), over.picture);
-        }
-    }
+    DrawOvers(painter, event->rect(), QPoint());
     if (onPainted) {
         onPainted();
     }
@@ -120,11 +122,7 @@ void BoardView::PaintDirectly(const QRegion& region) {
     for (const QRect& rect : covered) {
         QImage shown = board.copy(rect);
         QPainter painter(&shown);
-        for (const Over& over : overs) {
-            if (over.place.intersects(rect)) {
-                painter.drawImage(over.place.topLeft() - rect.topLeft(), over.picture);
-            }
-        }
+        DrawOvers(painter, rect, rect.topLeft());
         painter.end();
         presenter->Put(shown, shown.rect(), rect.topLeft());
     }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -66,6 +67,9 @@ class BoardView : public QWidget {
     // through Qt otherwise.
     void PresentDirectly(bool wanted);
     void PaintDirectly(const QRegion& region);
+    // Draws the passing pictures that meet `area` of the board with
+    // `painter`, whose (0, 0) lies at `origin` of the board.
+    void DrawOvers(QPainter& painter, const QRect& area, QPoint origin) const;
 
     std::vector<Over> overs;
     std::unique_ptr<X11Presenter> presenter;
