@@ -1,13 +1,60 @@
 #include "engine/Board.h"
 
 #include <algorithm>
+#include <new>
 
 namespace jw {
 
-Board::Board() : cells(static_cast<std::size_t>(kBoardLevels) * kBoardColumns * kBoardRows, 0) {}
+namespace {
+
+constexpr std::size_t kCells = static_cast<std::size_t>(kBoardLevels) * kBoardColumns * kBoardRows;
+
+}  // namespace
+
+// The grid comes zeroed from the allocator: a large block straight from the
+// system, whose pages are only taken when first written.
+Board::Board() : cells(static_cast<Cell*>(std::calloc(kCells, sizeof(Cell)))) {
+    if (!cells) {
+        throw std::bad_alloc();
+    }
+}
+
+Board::Board(const Board& other) : Board() {
+    *this = other;
+}
+
+Board& Board::operator=(const Board& other) {
+    if (this == &other) {
+        return *this;
+    }
+    for (int level = 1; level <= kBoardLevels; ++level) {
+        const int columns = std::max(UsedColumns(level), other.UsedColumns(level));
+        if (columns > 0) {
+            const std::size_t first = Index(level, 1, 1);
+            const std::size_t count = static_cast<std::size_t>(columns) * kBoardRows;
+            std::copy_n(other.cells.get() + first, count, cells.get() + first);
+        }
+    }
+    usedColumns = other.usedColumns;
+    tileCount = other.tileCount;
+    tilesLeft = other.tilesLeft;
+    levels = other.levels;
+    perLevel = other.perLevel;
+    idCounter = other.idCounter;
+    scanWidth = other.scanWidth;
+    scanHeight = other.scanHeight;
+    occupied = other.occupied;
+    occupiedStale = other.occupiedStale;
+    return *this;
+}
 
 void Board::Clear() {
-    std::fill(cells.begin(), cells.end(), 0);
+    for (int level = 1; level <= kBoardLevels; ++level) {
+        const std::size_t first = Index(level, 1, 1);
+        std::fill_n(cells.get() + first, static_cast<std::size_t>(UsedColumns(level)) * kBoardRows,
+                    Cell{0});
+    }
+    usedColumns.fill(0);
     occupiedStale = true;
     tileCount = 0;
     tilesLeft = 0;
@@ -20,9 +67,9 @@ void Board::Clear() {
 const std::vector<BoardPos>& Board::OccupiedCells() const {
     if (occupiedStale) {
         occupied.clear();
-        std::size_t index = 0;
         for (int level = 1; level <= kBoardLevels; ++level) {
-            for (int column = 1; column <= kBoardColumns; ++column) {
+            std::size_t index = Index(level, 1, 1);
+            for (int column = 1; column <= UsedColumns(level); ++column) {
                 for (int row = 1; row <= kBoardRows; ++row, ++index) {
                     if (cells[index] != 0) {
                         occupied.push_back({level, column, row});
@@ -110,7 +157,8 @@ BoardPos Board::FindAnchor(CellCode anchorCode) const {
         return {};
     }
     for (int level = 1; level <= kTileLevels; ++level) {
-        for (int column = 1; column < kBoardColumns; ++column) {
+        const int columns = std::min(UsedColumns(level), kBoardColumns - 1);
+        for (int column = 1; column <= columns; ++column) {
             for (int row = 1; row < kBoardRows; ++row) {
                 if (cells[Index(level, column, row)] == anchorCode) {
                     return {level, column, row};
@@ -133,8 +181,8 @@ int Board::CountAnchors(int level) const {
     if (level < 1 || level > kTileLevels) {
         return 0;
     }
-    const auto first = cells.begin() + static_cast<std::ptrdiff_t>(Index(level, 1, 1));
-    const auto last = first + static_cast<std::ptrdiff_t>(kBoardColumns) * kBoardRows;
+    const Cell* first = cells.get() + Index(level, 1, 1);
+    const Cell* last = first + static_cast<std::ptrdiff_t>(UsedColumns(level)) * kBoardRows;
     return static_cast<int>(
         std::count_if(first, last, [](Cell v) { return v > 0 && v < kQuarterBase; }));
 }

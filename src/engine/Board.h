@@ -6,11 +6,18 @@
 // A tile fills a 2 x 2 block of cells and is addressed by its anchor, the
 // top-left cell. Levels 1 to 5 hold tiles; level 6 stays empty so that the
 // cells above a level-5 tile can be read without a bounds check.
+//
+// A layout uses a corner of the grid. The board remembers, level by level,
+// the last column that has held anything since it was cleared, and clears,
+// copies and scans no further; the rest of the grid is never written, so its
+// memory is never taken from the system.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <memory>
 #include <vector>
 
 #include "engine/CellCode.h"
@@ -29,6 +36,9 @@ enum class Removal { MarkRemoved, Erase };
 class Board {
   public:
     Board();
+    Board(const Board& other);
+    Board& operator=(const Board& other);
+    ~Board() = default;
 
     // Cell value; 0 for any position outside the grid.
     std::int32_t At(int level, int column, int row) const {
@@ -44,6 +54,10 @@ class Board {
         Cell& cell = cells[Index(level, column, row)];
         if ((cell == 0) != (value == 0)) {
             occupiedStale = true;
+        }
+        int& used = usedColumns[static_cast<std::size_t>(level - 1)];
+        if (value != 0 && column > used) {
+            used = column;
         }
         cell = static_cast<Cell>(value);
         return true;
@@ -128,9 +142,16 @@ class Board {
     }
     bool HoldsWholeTile(int level, int column, int row) const;
     void MarkTile(int level, int column, int row, Removal removal);
+    // The last column of `level` that may hold anything but 0.
+    int UsedColumns(int level) const { return usedColumns[static_cast<std::size_t>(level - 1)]; }
 
     using Cell = std::int16_t;
-    std::vector<Cell> cells;
+    struct FreeCells {
+        void operator()(Cell* memory) const { std::free(memory); }
+    };
+    // Zeroed when allocated; a level's cells past its used columns stay 0.
+    std::unique_ptr<Cell[], FreeCells> cells;
+    std::array<int, kBoardLevels> usedColumns{};
     mutable std::vector<BoardPos> occupied;
     mutable bool occupiedStale = true;
 };

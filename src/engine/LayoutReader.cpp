@@ -1,6 +1,8 @@
 #include "engine/LayoutReader.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <unordered_map>
 
 #include "engine/CustomLayouts.h"
 #include "engine/FixedText.h"
@@ -64,30 +66,45 @@ struct StoredCell {
     CellCode code;
 };
 
-// Moves every cell the body wrote on levels 1 to 5 by the same amount so
-// that the leftmost anchor (live or removed) lies in column 1 and the
-// topmost in row 1. Only the written cells are visited, so a small layout
-// costs little. Returns the cells as they lie afterwards.
-std::vector<StoredCell> MoveToCorner(Board& board, const std::vector<BoardPos>& written) {
-    // Take every written cell off the board once (a cell written twice is
-    // found empty the second time).
+// Writes the cells the body gave, each position holding what its last record
+// said, with everything on levels 1 to 5 moved by the same amount so that
+// the leftmost anchor (live or removed) lies in column 1 and the topmost in
+// row 1. The move is worked out before anything is written, so the board
+// never holds the layout where the file put it. Returns the cells of levels
+// 1 to 5 as they lie afterwards.
+std::vector<StoredCell> PlaceInCorner(Board& board, const std::vector<StoredCell>& records) {
+    // What each position holds in the end, in the order positions were first
+    // written.
     std::vector<StoredCell> cells;
-    cells.reserve(written.size());
+    cells.reserve(records.size());
+    std::unordered_map<int, std::size_t> slotOf;
+    for (const StoredCell& record : records) {
+        const int key =
+            (record.level * (kBoardColumns + 1) + record.column) * (kBoardRows + 1) + record.row;
+        const auto [slot, isNew] = slotOf.try_emplace(key, cells.size());
+        if (isNew) {
+            cells.push_back(record);
+        } else {
+            cells[slot->second].code = record.code;
+        }
+    }
+    std::erase_if(cells, [](const StoredCell& cell) { return cell.code == 0; });
+
+    // The level above the tile levels is written where the file put it.
+    const auto aboveTiles =
+        std::stable_partition(cells.begin(), cells.end(),
+                              [](const StoredCell& cell) { return cell.level <= kTileLevels; });
+    for (auto cell = aboveTiles; cell != cells.end(); ++cell) {
+        board.Set(cell->level, cell->column, cell->row, cell->code);
+    }
+    cells.erase(aboveTiles, cells.end());
+
     int minColumn = kBoardColumns + 1;
     int minRow = kBoardRows + 1;
-    for (const BoardPos& pos : written) {
-        if (pos.level > kTileLevels) {
-            continue;
-        }
-        const CellCode code = board.At(pos.level, pos.column, pos.row);
-        if (code == 0) {
-            continue;
-        }
-        board.Set(pos.level, pos.column, pos.row, 0);
-        cells.push_back({pos.level, pos.column, pos.row, code});
-        if (IsAnchor(code) || code == kRemovedAnchor) {
-            minColumn = std::min(minColumn, pos.column);
-            minRow = std::min(minRow, pos.row);
+    for (const StoredCell& cell : cells) {
+        if (IsAnchor(cell.code) || cell.code == kRemovedAnchor) {
+            minColumn = std::min(minColumn, cell.column);
+            minRow = std::min(minRow, cell.row);
         }
     }
     const int dc = minColumn > kBoardColumns ? 0 : 1 - minColumn;
@@ -119,8 +136,8 @@ PlacedBody PlaceBody(TMahJong_Base& engine, std::string_view body) {
     Board& board = engine.board;
     PlacedBody placed;
     int outside = 0;
-    std::vector<BoardPos> written;
-    written.reserve(body.size() / kCellRecordWidth);
+    std::vector<StoredCell> records;
+    records.reserve(body.size() / kCellRecordWidth);
     for (std::size_t pos = 0; pos < body.size(); pos += kCellRecordWidth) {
         const auto record = ParseCellRecord(body.substr(pos, kCellRecordWidth));
         if (!record) {
@@ -132,8 +149,7 @@ PlacedBody PlaceBody(TMahJong_Base& engine, std::string_view body) {
             ++outside;
             continue;
         }
-        board.Set(record->level, record->column, record->row, record->code);
-        written.push_back({record->level, record->column, record->row});
+        records.push_back({record->level, record->column, record->row, record->code});
         const CellCode code = record->code;
         if (code > 0 && code < kQuarterBase) {
             ++board.tileCount;
@@ -157,7 +173,7 @@ PlacedBody PlaceBody(TMahJong_Base& engine, std::string_view body) {
                            " cell records outside the board were skipped");
     }
     board.tilesLeft = board.tileCount;
-    for (const StoredCell& cell : MoveToCorner(board, written)) {
+    for (const StoredCell& cell : PlaceInCorner(board, records)) {
         placed.removedAnchors += cell.code == kRemovedAnchor ? 1 : 0;
     }
     return placed;

@@ -194,6 +194,32 @@ TEST_F(BoardRules, ClearEmptiesCellsCountsAndScanBounds) {
     EXPECT_EQ(board.scanWidth, kBoardColumns);
 }
 
+TEST_F(BoardRules, ClearingAndCopyingReachEveryColumnEverUsed) {
+    Put(1, 10, 10);
+    Put(3, 199, 50);   // the last column a tile can start in
+    Put(5, 150, 198);  // the top tile level, near the last row
+    Board copy = board;
+    EXPECT_EQ(copy.At(3, 200, 51), QuarterCode(2));
+    EXPECT_EQ(copy.FindAnchor(AnchorCode(3)), (BoardPos{5, 150, 198}));
+    EXPECT_EQ(copy.OccupiedCells().size(), 12u);
+    EXPECT_EQ(copy.CountAnchors(3), 1);
+
+    board.Clear();
+    for (const BoardPos pos : {BoardPos{1, 10, 10}, BoardPos{3, 200, 51}, BoardPos{5, 151, 199}}) {
+        EXPECT_EQ(board.At(pos.level, pos.column, pos.row), 0);
+    }
+    EXPECT_TRUE(board.OccupiedCells().empty());
+    EXPECT_EQ(copy.OccupiedCells().size(), 12u);  // the copy has cells of its own
+
+    // Taking a smaller board empties what only the larger one used.
+    Put(1, 4, 4);
+    copy = board;
+    EXPECT_EQ(copy.At(3, 199, 50), 0);
+    EXPECT_EQ(copy.At(5, 150, 198), 0);
+    EXPECT_EQ(copy.OccupiedCells().size(), 4u);
+    EXPECT_EQ(copy.CountAnchors(), 1);
+}
+
 TEST_F(BoardRules, EditorPlacementNeedsFullSupportAndNothingAbove) {
     const int cols = 60;
     const int rows = 40;

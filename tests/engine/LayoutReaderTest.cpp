@@ -109,6 +109,19 @@ TEST_F(LayoutReading, CountsAndPlacement) {
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(LayoutReading, APositionHoldsWhatItsLastRecordSaid) {
+    // An anchor written left of the layout and then emptied again does not
+    // count where the layout is moved to; a cell written twice keeps the
+    // second value.
+    ASSERT_TRUE(Read(LayoutText(
+        "020200000000", "010100101009" + BodyOf({{1, 50, 40}}) + "010100100000" + "010500401001")));
+    const Board& board = engine->board;
+    EXPECT_EQ(board.At(1, 1, 1), 1001);
+    EXPECT_EQ(board.At(1, 2, 2), QuarterCode(1));
+    EXPECT_EQ(board.FindAnchor(1009).level, 0);
+    EXPECT_EQ(board.OccupiedCells().size(), 4u);
+}
+
 TEST_F(LayoutReading, LoneAnchorReportsTheQuarterCount) {
     Read(LayoutText("020200000000", "010100101005"));
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Error fl_L1 : 0 - 1"}));
