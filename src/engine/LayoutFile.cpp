@@ -255,15 +255,12 @@ std::optional<CellRecord> ParseCellRecord(std::string_view text) {
 
 std::string FormatBody(const Board& board) {
     std::string body;
-    for (int level = 1; level <= kTileLevels; ++level) {
-        for (int column = 1; column <= kBoardColumns; ++column) {
-            for (int row = 1; row <= kBoardRows; ++row) {
-                const CellCode code = board.At(level, column, row);
-                if (code != 0) {
-                    body += FormatCellRecord({level, column, row, code});
-                }
-            }
+    for (const BoardPos& pos : board.OccupiedCells()) {
+        if (pos.level > kTileLevels) {
+            break;  // the cells come in level order
         }
+        body += FormatCellRecord(
+            {pos.level, pos.column, pos.row, board.At(pos.level, pos.column, pos.row)});
     }
     return body;
 }

@@ -470,15 +470,12 @@ std::vector<std::string> LevelPicture(const Board& board, int level, int columns
 
 CellExtent CellExtentOf(const Board& board) {
     CellExtent extent;
-    for (int level = 1; level <= kTileLevels; ++level) {
-        for (int column = 1; column <= kBoardColumns; ++column) {
-            for (int row = 1; row <= kBoardRows; ++row) {
-                if (board.At(level, column, row) != 0) {
-                    extent.columns = std::max(extent.columns, column);
-                    extent.rows = std::max(extent.rows, row);
-                }
-            }
+    for (const BoardPos& pos : board.OccupiedCells()) {
+        if (pos.level > kTileLevels) {
+            break;  // the cells come in level order
         }
+        extent.columns = std::max(extent.columns, pos.column);
+        extent.rows = std::max(extent.rows, pos.row);
     }
     return extent;
 }

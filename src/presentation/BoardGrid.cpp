@@ -144,17 +144,14 @@ LayoutExtent ExtentOf(const Board& board) {
     int maxColumn = 0;
     int minRow = kBoardRows + 1;
     int maxRow = 0;
-    for (int level = 1; level <= kTileLevels; ++level) {
-        for (int column = 1; column <= kBoardColumns; ++column) {
-            for (int row = 1; row <= kBoardRows; ++row) {
-                if (board.At(level, column, row) != 0) {
-                    minColumn = std::min(minColumn, column);
-                    maxColumn = std::max(maxColumn, column);
-                    minRow = std::min(minRow, row);
-                    maxRow = std::max(maxRow, row);
-                }
-            }
+    for (const BoardPos& pos : board.OccupiedCells()) {
+        if (pos.level > kTileLevels) {
+            break;  // the cells come in level order
         }
+        minColumn = std::min(minColumn, pos.column);
+        maxColumn = std::max(maxColumn, pos.column);
+        minRow = std::min(minRow, pos.row);
+        maxRow = std::max(maxRow, pos.row);
     }
     if (maxColumn == 0) {
         return {};
