@@ -63,6 +63,7 @@ void BoardRenderer::SetArea(const GridArea& areaIn) {
     const int height = area.preview ? area.clientHeight : area.clientHeight - area.statusBarHeight;
     board = Image(std::max(1, area.clientWidth), std::max(1, height));
     background.Reset();
+    BoardOverdrawn();
     ComputeGrid();
 }
 
@@ -87,6 +88,7 @@ bool BoardRenderer::LoadTileSet(int setNumber, char sizeLetter) {
         ComputeGrid();
     } else {
         board.Fill(kBlack);
+        BoardOverdrawn();
     }
     return loaded;
 }
@@ -185,7 +187,7 @@ void BoardRenderer::RedrawTile(BoardPos pos, TileRedraw mode, bool copyToWindow)
 }
 
 void BoardRenderer::RefreshBackground(bool force) {
-    if (!background.Empty() && !force) {
+    if (outsideIsBackground && !force) {
         return;
     }
     // Made again whenever the board area changes, so only as large as it;
@@ -199,7 +201,39 @@ void BoardRenderer::RefreshBackground(bool force) {
         MakeDefaultBackground(board, board.Width(), board.Height(), fade,
                               engine.host.Screen().colorDepth);
     }
-    background.Pack(board);
+    background.Pack(board, TileFootprint());
+    boardIsBackground = true;
+    outsideIsBackground = true;
+}
+
+Rect BoardRenderer::TileFootprint() const {
+    const TileGeometry& geometry = tiles.geometry;
+    const int width = geometry.faceWidth + 2 * geometry.depth;
+    const int height = geometry.faceHeight + 2 * geometry.depth;
+    Rect footprint;
+    for (const BoardPos& pos : engine.board.OccupiedCells()) {
+        if (pos.level > kTileLevels) {
+            break;  // the cells come in level order
+        }
+        const CellCode code = engine.board.At(pos.level, pos.column, pos.row);
+        if (IsAnchor(code) || code == kRemovedAnchor) {
+            const Point at = grid.TilePosition(pos);
+            footprint = Unite(footprint, {at.x, at.y, width, height});
+        }
+    }
+    return Intersect(footprint, board.Bounds());
+}
+
+void BoardRenderer::KeepBackgroundUnderTiles() {
+    const Rect footprint = TileFootprint();
+    if (background.Covers(footprint)) {
+        return;
+    }
+    if (boardIsBackground) {
+        background.Pack(board, footprint);
+    } else {
+        RefreshBackground(true);  // the board holds tiles: the background is made again
+    }
 }
 
 bool BoardRenderer::IsSelected(CellCode code) const {
@@ -286,13 +320,17 @@ void BoardRenderer::FullRedraw() {
         board.Fill(kEditorBackground);
         DrawEditorGrid();
         background.Pack(board);
+        BoardOverdrawn();
     } else if (Preview()) {
         VerticalGradient(board, board.Bounds(), kPreviewTop, kPreviewBottom);
         background.Pack(board);
-    } else if (background.Empty()) {
+        BoardOverdrawn();
+    } else if (!paused) {
         RefreshBackground(false);  // made on the board, which then holds it already
-    } else {
-        background.CopyTo(board, 0, 0, background.Bounds());
+        if (!boardIsBackground) {
+            const Rect kept = background.Bounds();
+            background.CopyTo(board, kept.x, kept.y, kept);
+        }
     }
     if (tilesDeferred && engine.board.tilesLeft > 0) {
         LoadTileSet(0, tiles.choice.sizeLetter);
@@ -303,6 +341,9 @@ void BoardRenderer::FullRedraw() {
     }
     if (!tiles.loaded) {
         return;
+    }
+    if (!Editing() && !Preview()) {
+        KeepBackgroundUnderTiles();
     }
     highestLevelDrawn = 0;
     const int n = grid.N();
@@ -321,6 +362,7 @@ void BoardRenderer::FullRedraw() {
 }
 
 void BoardRenderer::DrawTile(BoardPos pos, CellCode code) {
+    boardIsBackground = false;
     const TileSetImages& images = tiles.images;
     const int w = tiles.geometry.faceWidth;
     const int h = tiles.geometry.faceHeight;
@@ -450,6 +492,7 @@ void BoardRenderer::StampFace(int face, int x, int y) {
         Copy(buffer, 0, 0, picture);
     }
     CopyKeyed(board, x, y, buffer, kKeyColour);
+    BoardOverdrawn();
     Present({x, y, buffer.Width(), buffer.Height()});
 }
 

@@ -125,9 +125,13 @@ class BoardRenderer : public BoardPainter {
     void PauseOff();
     bool Paused() const { return paused; }
 
-    // Makes the BackgroundImage when it is empty or when forced. It is drawn
-    // on the BoardImage, which the full redraw that follows covers with
-    // tiles, and kept packed.
+    // Makes the background when the board has lost it, or when forced. It is
+    // drawn on the BoardImage, which the full redraw that follows covers with
+    // tiles. Only the part under the layout's tiles is kept (the
+    // BackgroundImage): during play nothing else is ever drawn over, so the
+    // rest stays on the board. What does draw over it (the pause screen, the
+    // winning animation, the editor) has it made again by the next full
+    // redraw, and so do tiles that come to reach beyond the part kept.
     void RefreshBackground(bool force);
     // Makes the background of the board area; the default background unless
     // replaced (the background chooser plugs in here).
@@ -160,6 +164,17 @@ class BoardRenderer : public BoardPainter {
     void DrawTile(BoardPos pos, CellCode code);
     void DrawShadows(Image& target, int x, int y, BoardPos pos);
     void DrawEditorGrid();
+    // The board pixels that the tiles of the layout, live or removed, and
+    // their shadows can cover.
+    Rect TileFootprint() const;
+    // Keeps the background under the tile footprint before tiles cover it.
+    void KeepBackgroundUnderTiles();
+    // Something other than tiles drew over the board: the background must be
+    // made again before the next game is drawn.
+    void BoardOverdrawn() {
+        boardIsBackground = false;
+        outsideIsBackground = false;
+    }
     // The pause gradient over the whole board, and the pause pictures'
     // places centred on it.
     void DrawPauseScreen();
@@ -180,6 +195,8 @@ class BoardRenderer : public BoardPainter {
     TileSet tiles;
     Image board;
     PackedPicture background;
+    bool boardIsBackground = false;    // the board holds the made background alone
+    bool outsideIsBackground = false;  // outside the part kept, the board shows it
     std::array<CellCode, 4> selectedCodes{};
     int highestLevelDrawn = 0;
     bool paused = false;

@@ -15,6 +15,20 @@ Rect Intersect(const Rect& a, const Rect& b) {
     return {left, top, right - left, bottom - top};
 }
 
+Rect Unite(const Rect& a, const Rect& b) {
+    if (a.Empty()) {
+        return b.Empty() ? Rect{} : b;
+    }
+    if (b.Empty()) {
+        return a;
+    }
+    const int left = std::min(a.x, b.x);
+    const int top = std::min(a.y, b.y);
+    const int right = std::max(a.x + a.width, b.x + b.width);
+    const int bottom = std::max(a.y + a.height, b.y + b.height);
+    return {left, top, right - left, bottom - top};
+}
+
 Image::Image(int widthIn, int heightIn, PixelFormat formatIn, Pixel fill) : format(formatIn) {
     if (widthIn > 0 && heightIn > 0) {
         width = widthIn;

@@ -61,6 +61,8 @@ struct Rect {
 
 // The overlap of two rectangles (empty when they do not meet).
 Rect Intersect(const Rect& a, const Rect& b);
+// The smallest rectangle holding both; an empty one adds nothing.
+Rect Unite(const Rect& a, const Rect& b);
 
 class Image {
   public:

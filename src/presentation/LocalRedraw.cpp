@@ -143,6 +143,7 @@ Rect BoardRenderer::LocalRedraw(BoardPos pos, TileRedraw mode, bool shadows, boo
         ReplaceColour(work, work.Bounds(), kShadowedKey, kKeyColour);
     }
     CopyKeyed(board, at.x, at.y, work, kKeyColour);
+    boardIsBackground = false;
     if (copyToWindow) {
         Present(area);
     }
@@ -219,6 +220,7 @@ void BoardRenderer::PauseOn() {
 }
 
 void BoardRenderer::DrawPauseScreen() {
+    BoardOverdrawn();
     const bool flat = engine.host.Screen().colorDepth <= 8;
     if (flat) {
         board.Fill(kPauseTop);

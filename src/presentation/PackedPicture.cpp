@@ -9,21 +9,26 @@ PackedPicture::PackedPicture(const Image& picture) {
 }
 
 void PackedPicture::Pack(const Image& picture) {
-    if (picture.Empty()) {
+    Pack(picture, picture.Bounds());
+}
+
+void PackedPicture::Pack(const Image& picture, Rect part) {
+    part = Intersect(part, picture.Bounds());
+    if (part.Empty()) {
         Reset();
         return;
     }
-    width = picture.Width();
-    height = picture.Height();
+    kept = part;
     // The same size uses the same memory again; another takes its own.
-    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3;
+    const std::size_t size =
+        static_cast<std::size_t>(kept.width) * static_cast<std::size_t>(kept.height) * 3;
     if (bytes.size() != size) {
         bytes = decltype(bytes)(size);
     }
     std::uint8_t* out = bytes.data();
-    for (int y = 0; y < height; ++y) {
+    for (int y = kept.y; y < kept.y + kept.height; ++y) {
         const Pixel* row = picture.Row(y);
-        for (int x = 0; x < width; ++x, out += 3) {
+        for (int x = kept.x; x < kept.x + kept.width; ++x, out += 3) {
             out[0] = static_cast<std::uint8_t>(RedOf(row[x]));
             out[1] = static_cast<std::uint8_t>(GreenOf(row[x]));
             out[2] = static_cast<std::uint8_t>(BlueOf(row[x]));
@@ -31,14 +36,19 @@ void PackedPicture::Pack(const Image& picture) {
     }
 }
 
+bool PackedPicture::Covers(Rect area) const {
+    return area.Empty() || Intersect(area, kept) == area;
+}
+
 const std::uint8_t* PackedPicture::PixelAt(int x, int y) const {
-    return bytes.data() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                           static_cast<std::size_t>(x)) *
-                              3;
+    return bytes.data() +
+           (static_cast<std::size_t>(y - kept.y) * static_cast<std::size_t>(kept.width) +
+            static_cast<std::size_t>(x - kept.x)) *
+               3;
 }
 
 Pixel PackedPicture::At(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width || y >= height) {
+    if (x < kept.x || y < kept.y || x >= kept.x + kept.width || y >= kept.y + kept.height) {
         return 0;
     }
     const std::uint8_t* p = PixelAt(x, y);
@@ -46,7 +56,7 @@ Pixel PackedPicture::At(int x, int y) const {
 }
 
 void PackedPicture::CopyTo(Image& dst, int dx, int dy, Rect from) const {
-    if (!ClipCopy(dst.Bounds(), dx, dy, Bounds(), from)) {
+    if (!ClipCopy(dst.Bounds(), dx, dy, kept, from)) {
         return;
     }
     for (int row = 0; row < from.height; ++row) {

@@ -1,6 +1,7 @@
 // An opaque picture kept at three bytes a pixel: for a large picture that
 // is made once and afterwards only copied from, such as the background
-// under the tiles, which takes a quarter less memory this way.
+// under the tiles, which takes a quarter less memory this way. It may keep
+// only a part of the picture; it is still read in the picture's coordinates.
 #pragma once
 
 #include <cstdint>
@@ -19,26 +20,31 @@ class PackedPicture {
     explicit PackedPicture(const Image& picture);
     // Keeps `picture` instead, in the same memory when the size is the same.
     void Pack(const Image& picture);
+    // Keeps only the part of `picture` inside `part`.
+    void Pack(const Image& picture, Rect part);
 
-    int Width() const { return width; }
-    int Height() const { return height; }
-    bool Empty() const { return width <= 0 || height <= 0; }
-    Rect Bounds() const { return {0, 0, width, height}; }
-    // The pixel at (x, y); 0 outside the picture.
+    int Width() const { return kept.width; }
+    int Height() const { return kept.height; }
+    bool Empty() const { return kept.Empty(); }
+    // The part kept, in the picture's coordinates.
+    Rect Bounds() const { return kept; }
+    // Is all of `area` kept? An empty area always is.
+    bool Covers(Rect area) const;
+    // The pixel at (x, y); 0 outside the part kept.
     Pixel At(int x, int y) const;
     void Reset() { *this = PackedPicture(); }
 
-    // Copies `from` (a rectangle of this picture) to (dx, dy) of `dst`,
-    // clipped against both, as Copy does between pictures.
+    // Copies `from` (a rectangle of the picture) to (dx, dy) of `dst`,
+    // clipped against both and against the part kept, as Copy does between
+    // pictures.
     void CopyTo(Image& dst, int dx, int dy, Rect from) const;
 
   private:
-    // The first byte of the pixel at (x, y), which lies inside the picture.
+    // The first byte of the pixel at (x, y), which lies inside the part kept.
     const std::uint8_t* PixelAt(int x, int y) const;
 
-    int width = 0;
-    int height = 0;
-    // Red, green and blue of each pixel, row after row.
+    Rect kept;
+    // Red, green and blue of each pixel of the part kept, row after row.
     std::vector<std::uint8_t, PictureAllocator<std::uint8_t>> bytes;
 };
 

@@ -316,6 +316,90 @@ TEST_F(BoardRendering, PauseScreenFollowsTheBoardToANewSize) {
     EXPECT_EQ(Board(x + 10, y + 10), kFace1);
 }
 
+// A background whose every pixel tells where it lies, so that a piece of it
+// put back in the wrong place shows.
+Pixel PlacePixel(int x, int y) {
+    return Rgb(x % 256, y % 256, (x / 256) * 16 + y / 256);
+}
+
+TEST_F(BoardRendering, TheBackgroundIsKeptUnderTheTilesAndMadeAgainWhenOverdrawn) {
+    int made = 0;
+    renderer.makeBackground = [&made](Image& target, int width, int height) {
+        ++made;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                target.Set(x, y, PlacePixel(x, y));
+            }
+        }
+    };
+    const auto expectPlainBackground = [&](const char* when) {
+        int wrong = 0;
+        for (int y = 0; y < 700; ++y) {
+            for (int x = 0; x < 1000; ++x) {
+                wrong += Board(x, y) != PlacePixel(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << when;
+    };
+    const auto removeAll = [&] {
+        for (const BoardPos& pos : std::vector<BoardPos>(engine.board.OccupiedCells())) {
+            if (IsAnchor(engine.board.At(pos.level, pos.column, pos.row))) {
+                ASSERT_TRUE(engine.board.RemoveTile(pos.level, pos.column, pos.row, false, 0,
+                                                    Removal::MarkRemoved));
+                renderer.RedrawTile(pos, TileRedraw::Remove, true);
+            }
+        }
+    };
+    const std::vector<BoardPos> layout = {{1, 5, 5}, {1, 7, 5}, {1, 9, 6}, {2, 6, 5}, {1, 5, 9}};
+    TileId id = 0;
+    for (const BoardPos& pos : layout) {
+        Put(pos.level, pos.column, pos.row, ++id);
+    }
+    renderer.RedrawBoard();
+    EXPECT_EQ(made, 1);
+    // Only the part under the tiles and their shadows is kept.
+    const Rect kept = renderer.BackgroundImage().Bounds();
+    for (const BoardPos& pos : layout) {
+        EXPECT_TRUE(
+            renderer.BackgroundImage().Covers({At(pos).x, At(pos).y, W + 2 * D, H + 2 * D}));
+    }
+    EXPECT_LT(kept.width * kept.height, 1000 * 700 / 4);
+    removeAll();
+    expectPlainBackground("after removing every tile");
+
+    // Redrawn with the tiles back, from the part kept: nothing made again.
+    for (const BoardPos& pos : layout) {
+        engine.board.PlaceTile(pos.level, pos.column, pos.row, ++id);
+    }
+    renderer.RedrawBoard();
+    EXPECT_EQ(made, 1);
+
+    // The pause screen and the winning animation draw over the rest of the
+    // board; the next full redraw makes the background again.
+    PutPausePictures(main, 300);
+    renderer.PauseOn();
+    renderer.PauseOff();
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(Board(10, 0), PlacePixel(10, 0));
+    EXPECT_EQ(Board(999, 699), PlacePixel(999, 699));
+    renderer.StampFace(1, 900, 600);
+    renderer.RedrawBoard();
+    EXPECT_EQ(made, 3);
+    removeAll();
+    expectPlainBackground("after a pause and the winning animation");
+
+    // A layout reaching beyond the part kept has it made again and kept
+    // larger, so that its far tiles can go too.
+    engine.board.Clear();
+    Put(1, 3, 3, 1);
+    Put(1, 31, 15, 2);
+    renderer.RedrawBoard();
+    EXPECT_EQ(made, 4);
+    EXPECT_TRUE(renderer.BackgroundImage().Covers({At({1, 31, 15}).x, At({1, 31, 15}).y, W, H}));
+    removeAll();
+    expectPlainBackground("after a larger layout");
+}
+
 TEST_F(BoardRendering, PauseSwingsBetweenItsEnds) {
     PutPausePictures(main, 210);
     renderer.PauseOn();

@@ -219,6 +219,21 @@ TEST(PackedPictures, KeepTheColoursAndCopyOutLikePictures) {
             EXPECT_EQ(copied, expected) << from.x << "," << from.y << " to " << at.x << "," << at.y;
         }
     }
+    // A part kept is read in the picture's coordinates; copying out takes
+    // only what lies inside it.
+    PackedPicture part;
+    part.Pack(picture, {1, 1, 3, 9});
+    EXPECT_EQ(part.Bounds(), (Rect{1, 1, 3, 3}));
+    EXPECT_TRUE(part.Covers({2, 1, 2, 3}));
+    EXPECT_FALSE(part.Covers({0, 1, 2, 2}));
+    EXPECT_TRUE(part.Covers({}));
+    EXPECT_EQ(part.At(3, 2), Rgb(150, 160, 250));
+    EXPECT_EQ(part.At(0, 2), 0u);
+    Image expected(6, 5, PixelFormat::Rgb24, Rgb(9, 9, 9));
+    Image copied = expected;
+    Copy(expected, 2, 1, opaque, {1, 1, 3, 3});
+    part.CopyTo(copied, 1, 0, {0, 0, 5, 4});
+    EXPECT_EQ(copied, expected);
     EXPECT_TRUE(PackedPicture(Image()).Empty());
     // Packing again takes the new picture whole, whatever its size.
     PackedPicture again = packed;
