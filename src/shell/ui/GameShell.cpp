@@ -3,6 +3,9 @@
 #include <QTimer>
 
 #include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -61,8 +64,24 @@ constexpr const char* kFewColoursAdvice =
     "bit), modify your screen resolution using the Display Properties Settings in the Control "
     "Panel.";
 
+// Time after the first activation by which the first board is on screen.
+constexpr int kSettledMilliseconds = 1000;
+
 // The version of the stored arrangement of the bars ("TB_Vers").
 constexpr const char* kBarArrangementVersion = "01";
+
+// The window icon at the sizes window managers draw one. Launchers and task
+// lists find the program's installed icon by its desktop entry, so the
+// picture's full 256 pixels, a quarter of a megabyte held for as long as
+// the program runs, would serve nobody.
+QIcon WindowIconOf(const QImage& picture) {
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128}) {
+        icon.addPixmap(QPixmap::fromImage(
+            picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    }
+    return icon;
+}
 
 // Milliseconds since the process started, from the kernel's own record.
 long long ProcessMilliseconds() {
@@ -246,7 +265,7 @@ bool GameShell::Start() {
     });
     const QImage appIcon = LibraryPicture(*library, "ICON", "APP_ICON");
     if (!appIcon.isNull()) {
-        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(appIcon)));
+        QApplication::setWindowIcon(WindowIconOf(appIcon));
     }
     ReportStartupStep("main window built");
     CreateEngine();
@@ -478,6 +497,11 @@ void GameShell::FirstActivation() {
         };
         window->Board()->update();
     }
+#ifdef __GLIBC__
+    // Start-up frees what it decoded and scaled on the way; once the board is
+    // on screen, the allocator gives the pages it keeps free back.
+    QTimer::singleShot(kSettledMilliseconds, [] { malloc_trim(0); });
+#endif
 }
 
 void GameShell::LayoutCheck(bool forced) {
