@@ -206,11 +206,11 @@ void BoardRenderer::RefreshBackground(bool force) {
     outsideIsBackground = true;
 }
 
-Rect BoardRenderer::TileFootprint() const {
+RowRuns BoardRenderer::TileFootprint() const {
     const TileGeometry& geometry = tiles.geometry;
     const int width = geometry.faceWidth + 2 * geometry.depth;
     const int height = geometry.faceHeight + 2 * geometry.depth;
-    Rect footprint;
+    RowRuns footprint;
     for (const BoardPos& pos : engine.board.OccupiedCells()) {
         if (pos.level > kTileLevels) {
             break;  // the cells come in level order
@@ -218,14 +218,15 @@ Rect BoardRenderer::TileFootprint() const {
         const CellCode code = engine.board.At(pos.level, pos.column, pos.row);
         if (IsAnchor(code) || code == kRemovedAnchor) {
             const Point at = grid.TilePosition(pos);
-            footprint = Unite(footprint, {at.x, at.y, width, height});
+            footprint.Add({at.x, at.y, width, height});
         }
     }
-    return Intersect(footprint, board.Bounds());
+    footprint.ClipTo(board.Bounds());
+    return footprint;
 }
 
 void BoardRenderer::KeepBackgroundUnderTiles() {
-    const Rect footprint = TileFootprint();
+    const RowRuns footprint = TileFootprint();
     if (background.Covers(footprint)) {
         return;
     }

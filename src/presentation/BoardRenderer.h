@@ -165,8 +165,8 @@ class BoardRenderer : public BoardPainter {
     void DrawShadows(Image& target, int x, int y, BoardPos pos);
     void DrawEditorGrid();
     // The board pixels that the tiles of the layout, live or removed, and
-    // their shadows can cover.
-    Rect TileFootprint() const;
+    // their shadows can cover, row by row.
+    RowRuns TileFootprint() const;
     // Keeps the background under the tile footprint before tiles cover it.
     void KeepBackgroundUnderTiles();
     // Something other than tiles drew over the board: the background must be

@@ -364,6 +364,10 @@ TEST_F(BoardRendering, TheBackgroundIsKeptUnderTheTilesAndMadeAgainWhenOverdrawn
             renderer.BackgroundImage().Covers({At(pos).x, At(pos).y, W + 2 * D, H + 2 * D}));
     }
     EXPECT_LT(kept.width * kept.height, 1000 * 700 / 4);
+    // Row by row: below the top row's tiles and right of the lower left
+    // tile, where no tile reaches, nothing is kept.
+    const Point lowerLeft = At({1, 5, 9});
+    EXPECT_FALSE(renderer.BackgroundImage().Covers({lowerLeft.x + W + 2 * D, lowerLeft.y, 1, 1}));
     removeAll();
     expectPlainBackground("after removing every tile");
 

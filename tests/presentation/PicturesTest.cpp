@@ -190,6 +190,41 @@ TEST(PackedPictures, LargePicturesTakeMemoryOfTheirOwnAndBehaveAlike) {
     EXPECT_EQ(large.At(2, 2), Rgb(1, 1, 1));
 }
 
+TEST(PackedPictures, KeepOneRunAPixelRowAndCopyOutOnlyThat) {
+    Image picture(6, 5, PixelFormat::Rgb24);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            picture.Set(x, y, Rgb(x * 40, y * 50, 7));
+        }
+    }
+    // An L: the whole top row, the two left pixels of the rows below, and a
+    // row whose two pieces join across the gap between them.
+    RowRuns shape({0, 0, 6, 1});
+    shape.Add({0, 1, 2, 3});
+    shape.Add({1, 4, 1, 1});
+    shape.Add({4, 4, 2, 1});
+    shape.Add({-3, 2, 1, 1});  // partly outside the picture: cut off
+    PackedPicture packed;
+    packed.Pack(picture, shape);
+    EXPECT_EQ(packed.Bounds(), (Rect{0, 0, 6, 5}));
+    EXPECT_EQ(packed.At(5, 0), Rgb(200, 0, 7));
+    EXPECT_EQ(packed.At(1, 3), Rgb(40, 150, 7));
+    EXPECT_EQ(packed.At(2, 3), 0u);
+    EXPECT_EQ(packed.At(3, 4), Rgb(120, 200, 7));  // the gap is kept
+    EXPECT_TRUE(packed.Covers({0, 1, 2, 3}));
+    EXPECT_FALSE(packed.Covers({1, 1, 2, 1}));
+    EXPECT_FALSE(packed.Covers({0, 4, 1, 1}));
+
+    Image copied(6, 5, PixelFormat::Rgb24, kBlack);
+    packed.CopyTo(copied, 1, 0, {1, 0, 5, 5});
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            const bool kept = x >= 1 && (y == 0 || x < 2 || y == 4);
+            EXPECT_EQ(copied.At(x, y), kept ? picture.At(x, y) : kBlack) << x << "," << y;
+        }
+    }
+}
+
 TEST(PackedPictures, KeepTheColoursAndCopyOutLikePictures) {
     Image picture(5, 4, PixelFormat::Argb32);
     for (int y = 0; y < 4; ++y) {
@@ -226,7 +261,7 @@ TEST(PackedPictures, KeepTheColoursAndCopyOutLikePictures) {
     EXPECT_EQ(part.Bounds(), (Rect{1, 1, 3, 3}));
     EXPECT_TRUE(part.Covers({2, 1, 2, 3}));
     EXPECT_FALSE(part.Covers({0, 1, 2, 2}));
-    EXPECT_TRUE(part.Covers({}));
+    EXPECT_TRUE(part.Covers(Rect{}));
     EXPECT_EQ(part.At(3, 2), Rgb(150, 160, 250));
     EXPECT_EQ(part.At(0, 2), 0u);
     Image expected(6, 5, PixelFormat::Rgb24, Rgb(9, 9, 9));
