@@ -93,8 +93,9 @@ class GameShell : public QObject {
     // filter, then the board redrawn and `done`.
     void PreviewWinningAnimation(const std::string& name, int seconds, std::function<void()> done);
     const std::string& DataFolder() const { return config->DataFolder(); }
-    // The game information window (made when the commands are wired).
-    TfrmJInfoGame* GameInfoWindow() const { return infoGame; }
+    // The game information window, made at the first call if it was not
+    // shown yet.
+    TfrmJInfoGame* GameInfoWindow();
     // The MahJong and the Matching tile legend.
     // The legend windows, made at the first call if no legend was shown yet.
     TfrmJInfoLegend* MahJongLegend();
@@ -168,6 +169,7 @@ class GameShell : public QObject {
     void StoreInfoWindowPlaces();
     void WireTileLegendCommands();
     void EnsureTileLegends();
+    void EnsureGameInfoWindow();
     void SetTileLegendVisible(bool on);
     void RedrawTileLegends();
     void RebuildLegendIfStale(TfrmJInfoLegend* legend);
@@ -309,6 +311,7 @@ class GameShell : public QObject {
     // the player wants it open (cleared only by its close box).
     TfrmJInfoGame* infoGame = nullptr;
     bool gameInfoWanted = false;
+    bool infoWindowsWired = false;
     bool dataFolderChanged = false;            // the program ends without its closing steps
     bool customizeOpen = false;                // the Customize dialog is up or previewing
     std::optional<WindowPlace> infoGamePlace;  // until its first showing

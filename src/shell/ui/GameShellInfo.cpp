@@ -42,8 +42,28 @@ MainWindowFrame FrameOf(const TfrmJMain& w) {
 }  // namespace
 
 void GameShell::WireInfoCommands() {
+    // The window is made when it is first shown; a start only learns where
+    // it stood and whether the player left it open.
+    const WindowPlace stored = LoadWindowPlace(*settings, host.Screen(), setting::kFormInfoGame,
+                                               kGameInfoWidth, kGameInfoHeight);
+    infoGamePlace = stored;
+    gameInfoWanted = stored.visible;
+    infoWindowsWired = true;
+
+    WireTileLegendCommands();
+
     TfrmJMain& w = *window;
-    infoGame = new TfrmJInfoGame(&w);
+    w.SetHandler(CommandId::ShowGameInfo,
+                 [this] { SetGameInfoVisible(window->IsCommandDown(CommandId::ShowGameInfo)); });
+    w.SetHandler(CommandId::ShowGameInfoPopUp,
+                 [this] { SetGameInfoVisible(!window->IsCommandDown(CommandId::ShowGameInfo)); });
+}
+
+void GameShell::EnsureGameInfoWindow() {
+    if (infoGame != nullptr) {
+        return;
+    }
+    infoGame = new TfrmJInfoGame(window.get());
     static constexpr std::array<const char*, kGameInfoLines> kIcons = {
         "LAYOUT", "SELECT", "PLAY", "MOVEUP", "MATCHES", "RANDOM"};
     std::array<QPixmap, kGameInfoLines> icons;
@@ -58,19 +78,12 @@ void GameShell::WireInfoCommands() {
         window->SetCommandDown(CommandId::ShowGameInfo, false);
         window->SetCommandDown(CommandId::ShowGameInfoPopUp, false);
     };
-
-    const WindowPlace stored = LoadWindowPlace(*settings, host.Screen(), setting::kFormInfoGame,
-                                               kGameInfoWidth, kGameInfoHeight);
-    infoGamePlace = stored;
     infoGame->hide();
-    gameInfoWanted = stored.visible;
+}
 
-    WireTileLegendCommands();
-
-    w.SetHandler(CommandId::ShowGameInfo,
-                 [this] { SetGameInfoVisible(window->IsCommandDown(CommandId::ShowGameInfo)); });
-    w.SetHandler(CommandId::ShowGameInfoPopUp,
-                 [this] { SetGameInfoVisible(!window->IsCommandDown(CommandId::ShowGameInfo)); });
+TfrmJInfoGame* GameShell::GameInfoWindow() {
+    EnsureGameInfoWindow();
+    return infoGame;
 }
 
 void GameShell::SetGameInfoVisible(bool on) {
@@ -78,10 +91,13 @@ void GameShell::SetGameInfoVisible(bool on) {
     window->SetCommandDown(CommandId::ShowGameInfoPopUp, on);
     if (!on) {
         // Hidden by the program: the wish stays for the next game.
-        infoGame->hide();
+        if (infoGame != nullptr) {
+            infoGame->hide();
+        }
         RefreshStatus();
         return;
     }
+    EnsureGameInfoWindow();
     if (infoGamePlace) {
         // Placed at its first showing, when the main window has its size
         // and its bars their height.
@@ -111,7 +127,7 @@ void GameShell::RefreshGameInfo() {
 }
 
 void GameShell::ShowWantedInfoWindows() {
-    if (infoGame != nullptr) {
+    if (infoWindowsWired) {
         SetGameInfoVisible(gameInfoWanted);
         RedrawTileLegends();
         SetTileLegendVisible(tileLegendWanted);
