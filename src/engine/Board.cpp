@@ -13,48 +13,40 @@ constexpr std::size_t kCells = static_cast<std::size_t>(kBoardLevels) * kBoardCo
 
 // The grid comes zeroed from the allocator: a large block straight from the
 // system, whose pages are only taken when first written.
-Board::Board() : cells(static_cast<Cell*>(std::calloc(kCells, sizeof(Cell)))) {
-    if (!cells) {
+Board::Grid::Grid() : memory(static_cast<Cell*>(std::calloc(kCells, sizeof(Cell)))) {
+    if (!memory) {
         throw std::bad_alloc();
     }
 }
 
-Board::Board(const Board& other) : Board() {
+Board::Grid::Grid(const Grid& other) : Grid() {
     *this = other;
 }
 
-Board& Board::operator=(const Board& other) {
+Board::Grid& Board::Grid::operator=(const Grid& other) {
     if (this == &other) {
         return *this;
     }
     for (int level = 1; level <= kBoardLevels; ++level) {
         const int columns = std::max(UsedColumns(level), other.UsedColumns(level));
-        if (columns > 0) {
-            const std::size_t first = Index(level, 1, 1);
-            const std::size_t count = static_cast<std::size_t>(columns) * kBoardRows;
-            std::copy_n(other.cells.get() + first, count, cells.get() + first);
-        }
+        const std::size_t first = Index(level, 1, 1);
+        std::copy_n(other.memory.get() + first, static_cast<std::size_t>(columns) * kBoardRows,
+                    memory.get() + first);
     }
-    usedColumns = other.usedColumns;
-    tileCount = other.tileCount;
-    tilesLeft = other.tilesLeft;
-    levels = other.levels;
-    perLevel = other.perLevel;
-    idCounter = other.idCounter;
-    scanWidth = other.scanWidth;
-    scanHeight = other.scanHeight;
-    occupied = other.occupied;
-    occupiedStale = other.occupiedStale;
+    used = other.used;
     return *this;
 }
 
-void Board::Clear() {
+void Board::Grid::Clear() {
     for (int level = 1; level <= kBoardLevels; ++level) {
-        const std::size_t first = Index(level, 1, 1);
-        std::fill_n(cells.get() + first, static_cast<std::size_t>(UsedColumns(level)) * kBoardRows,
-                    Cell{0});
+        std::fill_n(memory.get() + Index(level, 1, 1),
+                    static_cast<std::size_t>(UsedColumns(level)) * kBoardRows, Cell{0});
     }
-    usedColumns.fill(0);
+    used.fill(0);
+}
+
+void Board::Clear() {
+    cells.Clear();
     occupiedStale = true;
     tileCount = 0;
     tilesLeft = 0;
@@ -181,7 +173,7 @@ int Board::CountAnchors(int level) const {
     if (level < 1 || level > kTileLevels) {
         return 0;
     }
-    const Cell* first = cells.get() + Index(level, 1, 1);
+    const Cell* first = cells.Level(level);
     const Cell* last = first + static_cast<std::ptrdiff_t>(UsedColumns(level)) * kBoardRows;
     return static_cast<int>(
         std::count_if(first, last, [](Cell v) { return v > 0 && v < kQuarterBase; }));

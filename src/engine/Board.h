@@ -35,10 +35,7 @@ enum class Removal { MarkRemoved, Erase };
 
 class Board {
   public:
-    Board();
-    Board(const Board& other);
-    Board& operator=(const Board& other);
-    ~Board() = default;
+    Board() = default;
 
     // Cell value; 0 for any position outside the grid.
     std::int32_t At(int level, int column, int row) const {
@@ -55,9 +52,8 @@ class Board {
         if ((cell == 0) != (value == 0)) {
             occupiedStale = true;
         }
-        int& used = usedColumns[static_cast<std::size_t>(level - 1)];
-        if (value != 0 && column > used) {
-            used = column;
+        if (value != 0) {
+            cells.NoteUsed(level, column);
         }
         cell = static_cast<Cell>(value);
         return true;
@@ -142,16 +138,37 @@ class Board {
     }
     bool HoldsWholeTile(int level, int column, int row) const;
     void MarkTile(int level, int column, int row, Removal removal);
-    // The last column of `level` that may hold anything but 0.
-    int UsedColumns(int level) const { return usedColumns[static_cast<std::size_t>(level - 1)]; }
+    int UsedColumns(int level) const { return cells.UsedColumns(level); }
 
     using Cell = std::int16_t;
-    struct FreeCells {
-        void operator()(Cell* memory) const { std::free(memory); }
+    // The cells, zeroed when allocated, with the last column of each level
+    // that may hold anything but 0; past it a level's cells stay 0, and
+    // clearing and copying stop there.
+    class Grid {
+      public:
+        Grid();
+        Grid(const Grid& other);
+        Grid& operator=(const Grid& other);
+        ~Grid() = default;
+
+        Cell& operator[](std::size_t index) { return memory[index]; }
+        Cell operator[](std::size_t index) const { return memory[index]; }
+        const Cell* Level(int level) const { return memory.get() + Index(level, 1, 1); }
+        int UsedColumns(int level) const { return used[static_cast<std::size_t>(level - 1)]; }
+        void NoteUsed(int level, int column) {
+            int& last = used[static_cast<std::size_t>(level - 1)];
+            last = column > last ? column : last;
+        }
+        void Clear();
+
+      private:
+        struct Free {
+            void operator()(Cell* cells) const { std::free(cells); }
+        };
+        std::unique_ptr<Cell[], Free> memory;
+        std::array<int, kBoardLevels> used{};
     };
-    // Zeroed when allocated; a level's cells past its used columns stay 0.
-    std::unique_ptr<Cell[], FreeCells> cells;
-    std::array<int, kBoardLevels> usedColumns{};
+    Grid cells;
     mutable std::vector<BoardPos> occupied;
     mutable bool occupiedStale = true;
 };

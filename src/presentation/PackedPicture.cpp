@@ -22,6 +22,7 @@ void RowRuns::Add(Rect area) {
     if (bottom > top + static_cast<int>(runs.size())) {
         runs.resize(static_cast<std::size_t>(bottom - top));
     }
+    bounds = Unite(bounds, area);
     for (int y = area.y; y < bottom; ++y) {
         Run& run = runs[static_cast<std::size_t>(y - top)];
         if (run.Empty()) {
@@ -51,17 +52,6 @@ RowRuns::Run RowRuns::RunOf(int y) const {
         return {};
     }
     return runs[static_cast<std::size_t>(y - top)];
-}
-
-Rect RowRuns::Bounds() const {
-    Rect bounds;
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        const Run& run = runs[i];
-        if (!run.Empty()) {
-            bounds = Unite(bounds, {run.first, top + static_cast<int>(i), run.end - run.first, 1});
-        }
-    }
-    return bounds;
 }
 
 bool RowRuns::Holds(const RowRuns& other) const {

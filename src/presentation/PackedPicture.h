@@ -37,8 +37,8 @@ class RowRuns {
     // The run of row `y`; empty for rows outside.
     Run RunOf(int y) const;
     // The smallest rectangle holding every run.
-    Rect Bounds() const;
-    bool Empty() const { return Bounds().Empty(); }
+    Rect Bounds() const { return bounds; }
+    bool Empty() const { return bounds.Empty(); }
     // Is every pixel of `other` in these runs?
     bool Holds(const RowRuns& other) const;
     // Pixels in all the runs.
@@ -47,6 +47,7 @@ class RowRuns {
   private:
     int top = 0;
     std::vector<Run> runs;  // rows top, top + 1, ...
+    Rect bounds;            // of every area added
 };
 
 class PackedPicture {
